@@ -1,0 +1,33 @@
+// Pictures read from the game's files. A picture the game cannot read ends it:
+// there is no fallback picture.
+
+#include "app/UnitMain.h"
+
+namespace zb {
+
+ImagePtr TForm1::LoadBmp(const std::string& gamePath) {
+    if (fatalShown_) return nullptr; // the game is already ending
+    ImagePtr img = loadImageFile(nativePath(gamePath));
+    if (!img) fatalImage(gamePath);
+    return img;
+}
+
+void TForm1::LoadImg(Picture& picture, const std::string& gamePath) {
+    ImagePtr img = LoadBmp(gamePath);
+    if (img) picture.setPicture(std::move(img));
+}
+
+void TForm1::LoadBackImg() {
+    LoadImg(*backImg, "img\\back" + getTwoDigitString(master.backImageNo) + ".bmp");
+}
+
+void TForm1::fatalImage(const std::string& gamePath) {
+    // One message is enough: later loads of the same start-up are skipped.
+    fatalShown_ = true;
+    app.clearIdle();
+    platform.messageBox(gamePath + "の読み込みに失敗しました", app.title);
+    app.minimise();
+    app.terminate(1);
+}
+
+} // namespace zb

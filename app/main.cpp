@@ -1,0 +1,20 @@
+// ズィルボ on a real window (SDL2).
+
+#include "app/Game.h"
+#include "platform/sdl/SdlPlatform.h"
+
+#include <cstdio>
+#include <string>
+
+int main() {
+    std::string why;
+    auto platform = zb::SdlPlatform::create(why);
+    if (!platform) {
+        std::fprintf(stderr,
+                     "ズィルボ: no display to open the game window on (%s); "
+                     "on a machine without one, run it under Xvfb: xvfb-run -a scripts/play.sh\n",
+                     why.c_str());
+        return 1;
+    }
+    return zb::runGame(*platform);
+}

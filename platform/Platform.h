@@ -1,0 +1,102 @@
+#pragma once
+// What the game needs of the machine it runs on. The game itself never sees SDL:
+// it paints a framebuffer, reads input events and the millisecond clock, and asks
+// for the few window services below. Two backends implement this: the headless one
+// the tests drive (virtual clock, injected input) and the SDL2 one players use.
+
+#include <cstdint>
+#include <string>
+
+namespace zb {
+
+enum class MouseButton : std::uint8_t { Left, Right, Middle };
+
+// Keys use the Windows virtual-key numbers the game's routing is written in.
+namespace vk {
+constexpr std::uint16_t Back = 8;
+constexpr std::uint16_t Tab = 9;
+constexpr std::uint16_t Enter = 13;
+constexpr std::uint16_t Shift = 16;
+constexpr std::uint16_t Control = 17;
+constexpr std::uint16_t Alt = 18;
+constexpr std::uint16_t Escape = 27;
+constexpr std::uint16_t Space = 32;
+constexpr std::uint16_t Left = 37;
+constexpr std::uint16_t Up = 38;
+constexpr std::uint16_t Right = 39;
+constexpr std::uint16_t Down = 40;
+} // namespace vk
+
+struct ShiftState {
+    bool shift = false;
+    bool alt = false;
+    bool ctrl = false;
+    bool left = false; // buttons held at the time of the event
+    bool right = false;
+};
+
+enum class EventType : std::uint8_t { MouseDown, MouseUp, MouseMove, KeyDown, KeyUp, Char, Close };
+
+struct InputEvent {
+    EventType type = EventType::MouseMove;
+    MouseButton button = MouseButton::Left;
+    int x = 0; // pointer in form client pixels; may lie outside the form while captured
+    int y = 0;
+    std::uint16_t key = 0; // virtual key for KeyDown / KeyUp
+    char32_t ch = 0;       // typed character for Char
+    ShiftState shift;
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // The millisecond clock: 32 bits, wrapping, like the multimedia timer.
+    virtual std::uint32_t timeGetTime() = 0;
+    virtual void sleep(std::uint32_t ms) = 0;
+
+    // Next pending input event, if any.
+    virtual bool pollEvent(InputEvent& ev) = 0;
+    // Wait until an input event is pending or timeoutMs has passed.
+    virtual void waitEvent(std::uint32_t timeoutMs) = 0;
+
+    // The window. Sizes are the form's client area in game pixels.
+    virtual void setCaption(const std::string& utf8) = 0;
+    virtual void setClientSize(int width, int height) = 0;
+    virtual void centreWindow() = 0;
+    // Full screen shows a 640 x 480 game area on the desktop; the display mode of
+    // the player's monitor is never changed.
+    virtual void setFullScreen(bool on) = 0;
+    virtual void minimise() = 0;
+    // Show one finished frame (0x00RRGGBB pixels, row by row).
+    virtual void present(const std::uint32_t* pixels, int width, int height) = 0;
+
+    // A modal message; returns when the player has dismissed it.
+    virtual void messageBox(const std::string& text, const std::string& caption) = 0;
+
+    // Holds the named single-instance lock for the rest of the process; false when
+    // another copy of the game already holds it.
+    virtual bool acquireInstanceLock(const std::string& name) = 0;
+};
+
+// The game writes paths the way its files have always been named ("img\title.bmp");
+// this turns one into a path for this machine, relative to the working directory.
+std::string nativePath(const std::string& gamePath);
+
+// Named lock shared by every process of this user: an advisory lock on a file in
+// the runtime directory. Used by both backends.
+class InstanceLock {
+  public:
+    InstanceLock() = default;
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+    ~InstanceLock();
+    // True when the lock is now held by this object.
+    bool acquire(const std::string& name);
+    void release();
+
+  private:
+    int fd_ = -1;
+};
+
+} // namespace zb

@@ -1,0 +1,71 @@
+#pragma once
+// The backend the tests run on: a virtual millisecond clock that only moves when
+// the game sleeps or waits, input events the test injects, and a record of what a
+// real window would have shown (frames, message boxes, window changes).
+
+#include "platform/Platform.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zb {
+
+class HeadlessPlatform : public Platform {
+  public:
+    // The lock name is prefixed so tests never collide with a real game running.
+    explicit HeadlessPlatform(std::uint32_t startTime = 1000, std::string lockPrefix = "test-");
+
+    std::uint32_t timeGetTime() override { return now_; }
+    void sleep(std::uint32_t ms) override { now_ += ms; }
+    bool pollEvent(InputEvent& ev) override;
+    void waitEvent(std::uint32_t timeoutMs) override;
+    void setCaption(const std::string& utf8) override { caption = utf8; }
+    void setClientSize(int w, int h) override {
+        clientWidth = w;
+        clientHeight = h;
+    }
+    void centreWindow() override { ++centred; }
+    void setFullScreen(bool on) override { fullScreen = on; }
+    void minimise() override { minimised = true; }
+    void present(const std::uint32_t* pixels, int width, int height) override;
+    void messageBox(const std::string& text, const std::string& caption) override;
+    bool acquireInstanceLock(const std::string& name) override;
+
+    // --- what the test controls ---
+    void setTime(std::uint32_t t) { now_ = t; }
+    void push(const InputEvent& ev) { queue_.push_back(ev); }
+    void mouseDown(MouseButton b, int x, int y);
+    void mouseUp(MouseButton b, int x, int y);
+    void mouseMove(int x, int y);
+    void keyDown(std::uint16_t key);
+    void keyUp(std::uint16_t key);
+    void typeChar(char32_t ch);
+    void close();
+    bool pending() const { return !queue_.empty(); }
+
+    // --- what a window would have shown ---
+    std::string caption;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int centred = 0;
+    bool fullScreen = false;
+    bool minimised = false;
+    int presents = 0;
+    std::vector<std::string> messages; // text of every message box, in order
+    std::string lockName;              // the lock asked for, without the prefix
+
+  private:
+    std::uint32_t now_;
+    std::deque<InputEvent> queue_;
+    std::string lockPrefix_;
+    InstanceLock lock_;
+    int pointerX_ = 0;
+    int pointerY_ = 0;
+    bool leftHeld_ = false;
+    bool rightHeld_ = false;
+    bool altHeld_ = false;
+    bool shiftHeld_ = false;
+};
+
+} // namespace zb

@@ -1,0 +1,46 @@
+#pragma once
+// The player's progress: one fixed record that a slot file holds byte for byte,
+// and the master file's four slot stamps and frame-background number.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zb {
+
+struct ProgressRecord {
+    std::array<std::uint8_t, 31> ownedItems{};
+    std::array<std::uint8_t, 31> equippedItems{};
+    std::array<std::int16_t, 3> accelWindowLow{};  // [1..2], km/h
+    std::array<std::int16_t, 3> accelWindowHigh{}; // [1..2], always low + 9
+    std::array<std::uint8_t, 99> storyFlags{};
+    std::int32_t bestTime[2][3]{};  // [length 0 = 400 m, 1 = 1000 m][weather], 1/100 s
+    std::int16_t bestSpeed[2][3]{}; // km/h
+    std::uint8_t settingViewMode = 0;
+    std::int16_t savedMapLeft = 0;
+    std::int16_t savedMapTop = 0;
+    std::int16_t savedEyeLeft = 0;
+    std::int16_t savedEyeTop = 0;
+    std::int32_t points = 0;
+    std::uint8_t subImageAlt = 0;
+    std::int16_t winCount = 0;
+    std::int16_t loseCount = 0;
+};
+
+struct MasterFile {
+    static constexpr int kSlots = 4;
+    std::array<std::string, kSlots + 1> slotStamps; // [1..4]; empty = never saved
+    std::uint8_t backImageNo = 0;                   // frame background "img\backNN.bmp"
+};
+
+// Byte image of the master file "dat\data.bin" (1025 bytes) and back.
+std::array<std::uint8_t, 1025> encodeMaster(const MasterFile& m);
+// Reads the bytes present (a short file fills only its start).
+void decodeMaster(const std::uint8_t* bytes, std::size_t size, MasterFile& m);
+
+// Writes a whole file through a temporary file beside it and a rename, so a
+// failure never leaves a half-written file in place. False on any failure.
+bool writeFileAtomically(const std::string& nativePath, const std::uint8_t* bytes,
+                         std::size_t size);
+
+} // namespace zb

@@ -1,0 +1,27 @@
+// The points balance shown on the map and in the shop.
+
+#include "app/UnitMain.h"
+
+namespace zb {
+
+void TForm1::setPoints(std::int32_t v) {
+    if (v > 9999999) v = 9999999;
+    // Right-aligned, 9 px per digit.
+    int x = 14;
+    if (v < 10)
+        x = 68;
+    else if (v < 100)
+        x = 59;
+    else if (v < 1000)
+        x = 50;
+    else if (v < 10000)
+        x = 41;
+    else if (v < 100000)
+        x = 32;
+    else if (v < 1000000)
+        x = 23;
+    ptsLabel->left = x;
+    ptsLabel->setCaption(std::to_string(v));
+}
+
+} // namespace zb

@@ -1,0 +1,24 @@
+#pragma once
+// What a scene keeps while it plays: its step, the shaking message window and the
+// riders it moves on the race screen.
+
+#include <array>
+#include <cstdint>
+
+namespace zb {
+
+struct RiderMove {
+    std::int32_t moveTarget = 0;
+    std::int32_t moveSpeed = 0;
+    std::uint8_t moveRight = 0;
+    std::uint8_t moveLeft = 0;
+};
+
+struct SceneState {
+    std::int32_t eventStep = 0;
+    std::uint8_t mesShaking = 0;
+    std::uint8_t thirdRiderOn = 0;
+    std::array<RiderMove, 4> moves{}; // [1..3] rider slots
+};
+
+} // namespace zb

@@ -1,0 +1,48 @@
+#pragma once
+// Plays the real game on the headless backend: a fresh game folder per test (the
+// generated pictures, an empty dat/), a virtual clock, injected mouse and keys.
+
+#include "app/UnitMain.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zb::test {
+
+// A temporary game folder: img/ holds links to the generated pictures (less any
+// left out on purpose), dat/ starts empty. The test runs inside it.
+class GameFolder {
+  public:
+    explicit GameFolder(const std::vector<std::string>& leaveOut = {});
+    ~GameFolder();
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+    const std::filesystem::path& path() const { return dir_; }
+
+  private:
+    std::filesystem::path dir_;
+    std::filesystem::path oldCwd_;
+};
+
+class Game {
+  public:
+    Game();
+    HeadlessPlatform platform;
+    Application app{platform};
+    std::unique_ptr<TForm1> form;
+
+    TForm1& f() { return *form; }
+    void run(std::uint32_t ms) { app.runFor(ms); }
+    // A press and release at a point of the form, handled at once.
+    void click(int x, int y, MouseButton b = MouseButton::Left);
+    void press(int x, int y, MouseButton b = MouseButton::Left);
+    void release(int x, int y, MouseButton b = MouseButton::Left);
+    void key(std::uint16_t vkey); // down and up
+    // Runs the loop until every injected event is handled (no time passes).
+    void flush() { app.runFor(0); }
+};
+
+} // namespace zb::test

@@ -1,0 +1,73 @@
+// assetgen <gameDir>: draws the game's pictures into <gameDir>/img (and makes
+// <gameDir>/dat). Every picture is painted by code from fixed seeds, so two runs
+// write the same bytes.
+#include "tools/assetgen/Art.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string twoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+struct Output {
+    std::string file; // under img/
+    std::function<zb::Image()> draw;
+};
+
+std::vector<Output> outputs() {
+    using namespace zb::art;
+    std::vector<Output> list;
+    list.push_back({"title.bmp", titlePicture});
+    for (int n = 1; n <= 16; ++n)
+        list.push_back({"back" + twoDigits(n) + ".bmp", [n] { return backPicture(n); }});
+    list.push_back({"map1.bmp", cityMap});
+    // The hero's machine ("PIZZA"), three frames of the race screen.
+    for (int f = 1; f <= 3; ++f)
+        list.push_back({"PIZZA" + std::to_string(f) + ".bmp", [f] { return heroFrame(f - 1); }});
+    for (int n = 1; n <= 20; ++n)
+        list.push_back({"icon_" + twoDigits(n) + ".bmp", [n] { return placeIcon(n); }});
+    return list;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: assetgen <gameDir>\n");
+        return 2;
+    }
+    namespace fs = std::filesystem;
+    const fs::path game = argv[1];
+    std::error_code ec;
+    fs::create_directories(game / "img", ec);
+    fs::create_directories(game / "dat", ec);
+    if (!fs::is_directory(game / "img") || !fs::is_directory(game / "dat")) {
+        std::fprintf(stderr, "assetgen: cannot create %s/img and dat\n", game.string().c_str());
+        return 1;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    int written = 0;
+    for (const Output& out : outputs()) {
+        zb::Image img = out.draw();
+        // Pictures that are not keyed keep their corner colour to themselves, so
+        // they are shown whole even by a picture control marked transparent.
+        if (img.transparentColour() != zb::art::kKey) zb::draw::keepCornerUnique(img);
+        const fs::path path = game / "img" / out.file;
+        if (!zb::saveBmp(img, path.string())) {
+            std::fprintf(stderr, "assetgen: cannot write %s\n", path.string().c_str());
+            return 1;
+        }
+        ++written;
+    }
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("assetgen: %d pictures in %s/img (%.0f ms)\n", written, game.string().c_str(), ms);
+    return 0;
+}

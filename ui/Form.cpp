@@ -1,0 +1,103 @@
+#include "ui/Form.h"
+
+namespace zb {
+
+Form::Form(std::string n) : Control(std::move(n)) {}
+
+namespace {
+
+// Topmost showing, enabled control under (x, y), where (x, y) is relative to c.
+Control* hitTest(Control& c, int x, int y) {
+    const auto& kids = c.children();
+    for (auto it = kids.rbegin(); it != kids.rend(); ++it) {
+        Control& k = **it;
+        if (!k.visible || !k.enabled) continue;
+        int lx = x - k.left;
+        int ly = y - k.top;
+        if (lx < 0 || ly < 0 || lx >= k.width || ly >= k.height) continue;
+        return hitTest(k, lx, ly);
+    }
+    return &c;
+}
+
+} // namespace
+
+Control* Form::controlAt(int x, int y) {
+    return hitTest(*this, x, y);
+}
+
+void Form::setFocus(Control* c) {
+    if (focused_ == c) return;
+    focused_ = c;
+    if (c && c->onEnter) c->onEnter(*c);
+}
+
+void Form::forget(const Control* c) {
+    if (captured_ == c) captured_ = nullptr;
+    if (hovered_ == c) hovered_ = nullptr;
+    if (focused_ == c) focused_ = nullptr;
+}
+
+void Form::dispatch(const InputEvent& ev) {
+    switch (ev.type) {
+    case EventType::MouseDown: {
+        Control* target = captured_ ? captured_ : controlAt(ev.x, ev.y);
+        if (!captured_) {
+            captured_ = target;
+            captureButton_ = ev.button;
+        }
+        if (target->canFocus() && ev.button == MouseButton::Left) setFocus(target);
+        int lx = ev.x - target->formLeft();
+        int ly = ev.y - target->formTop();
+        target->builtinMouseDown(ev.button, lx, ly);
+        if (target->onMouseDown) target->onMouseDown(*target, ev.button, ev.shift, lx, ly);
+        break;
+    }
+    case EventType::MouseUp: {
+        Control* target = captured_ ? captured_ : controlAt(ev.x, ev.y);
+        if (captured_ && ev.button == captureButton_) captured_ = nullptr;
+        int lx = ev.x - target->formLeft();
+        int ly = ev.y - target->formTop();
+        target->builtinMouseUp(ev.button, lx, ly);
+        if (target->onMouseUp) target->onMouseUp(*target, ev.button, ev.shift, lx, ly);
+        // A click is a left press and release on the same control, released over it.
+        if (ev.button == MouseButton::Left && target->onClick && target->showing() &&
+            target->enabled && lx >= 0 && ly >= 0 && lx < target->width && ly < target->height)
+            target->onClick(*target);
+        break;
+    }
+    case EventType::MouseMove: {
+        Control* target = captured_ ? captured_ : controlAt(ev.x, ev.y);
+        if (!captured_ && hovered_ != target) {
+            Control* old = hovered_;
+            hovered_ = target;
+            if (old && old->onMouseLeave) old->onMouseLeave(*old);
+        }
+        if (target->onMouseMove)
+            target->onMouseMove(*target, ev.shift, ev.x - target->formLeft(),
+                                ev.y - target->formTop());
+        break;
+    }
+    case EventType::KeyDown:
+    case EventType::KeyUp:
+    case EventType::Char: {
+        Control* target = (focused_ && focused_->showing() && focused_->enabled) ? focused_ : this;
+        std::uint16_t key = ev.key;
+        char32_t ch = ev.ch;
+        if (ev.type == EventType::KeyDown) {
+            if (target->onKeyDown) target->onKeyDown(*target, key, ev.shift);
+            if (key) target->builtinKeyDown(key);
+        } else if (ev.type == EventType::KeyUp) {
+            if (target->onKeyUp) target->onKeyUp(*target, key, ev.shift);
+        } else {
+            if (target->onKeyPress) target->onKeyPress(*target, ch);
+            if (ch) target->builtinKeyPress(ch);
+        }
+        break;
+    }
+    case EventType::Close:
+        break;
+    }
+}
+
+} // namespace zb
