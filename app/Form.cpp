@@ -44,8 +44,8 @@ void TForm1::init() {
     currentPlace = 0;
     race.watchVer1 = 0;
     race.enemyVer = 0;
-    race.mainScroll = 0;
-    race.subScroll = 0;
+    race.backScrollMain = 0;
+    race.backScrollSub = 0;
     race.gearMaxSpeed = kBaseGearMaxSpeed;
 
     rec = ProgressRecord{};

@@ -4,6 +4,9 @@
 // live as long as the form; the screens only move, show, hide and fill them.
 
 #include "ui/Control.h"
+#include "ui/ListBox.h"
+#include "ui/NumberEdit.h"
+#include "ui/TabControl.h"
 
 #include <array>
 
@@ -156,6 +159,27 @@ struct FormControls {
     std::array<Label*, 7> grLabel{};
     std::array<Label*, 7> grPctLabel{};
     std::array<Label*, 7> maxSpdLabel{};
+
+    // --- the shop and the setting screen (children of itemPanel and the number panels) ---
+    Picture* itemBack = nullptr;    // the panel's background picture
+    ListBox* itemList = nullptr;    // the shop's list
+    TabControl* itemTab = nullptr;  // "パーツ１", "パーツ２", "オプション"
+    ListBox* parts1List = nullptr;  // owned items 0..10
+    ListBox* parts2List = nullptr;  // owned items 11..21
+    ListBox* option1List = nullptr; // owned items 22..30
+    Picture* legend = nullptr;      // "● ： 装備中"
+    Label* viewModeLabel = nullptr; // title of the setting screen's view
+    Button* changeViewButton = nullptr;
+    // the records view: [distance 0 = 400 m, 1 = 1000 m][weather 0 sunny, 1 rain, 2 wind]
+    std::array<Label*, 2> recordHeading{}; // "■ 400 m", "■ 1000 m"
+    std::array<std::array<Label*, 3>, 2> recordWeatherLabel{};
+    std::array<std::array<Label*, 3>, 2> recordTimeLabel{};
+    std::array<std::array<Label*, 3>, 2> recordSpeedLabel{};
+    // the gear-shift accelerator's window: low end in numTextPanel1, high end in numTextPanel2
+    NumberEdit* numEdit1 = nullptr;
+    NumberEdit* numEdit2 = nullptr;
+    UpDown* numUpDown1 = nullptr;
+    UpDown* numUpDown2 = nullptr;
 
     // Reference arrays through which the game addresses like controls by number.
     std::array<Label*, 4> lines{};    // [1..3] message lines

@@ -20,14 +20,29 @@
 //   cursor                         10 x  9  message box           yes
 //   endPict                        50 x 30  message box           yes
 //   star                           70 x 50  never shown (a size)  yes
+//   icNoise1..4                    90 x 74  place photo (map)     no
+//
+// and the race screen's pictures, drawn in RacePictures.cpp (positions there):
+//   wmeter 194 x 71, meterBackImg 179 x 11 (solid), meterImg 177 x 10 (solid),
+//   num0..num9 15 x 20, wgear1..3 17 x 45 / 55 / 65, tama 10 x 10, wgr 20 x 20,
+//   hintLeft 28 x 11, hintRight 30 x 11, grup1/2 and grdown1/2 26 x 26,
+//   brake1/2 28 x 54, guidebar 104 x 8, guide 9 x 14, sigback 122 x 54,
+//   SigBoxLeft/Right 15 x 30, SignalBar 70 x 10, pi 12 x 30,
+//   win, win2..win6, lose 130 x 46, audience1/2 136 x 38, flying 106 x 40,
+//   rainPict 514 x 100, wIconSunny/Rainy/Windy/No 18 x 18, weatherBack 36 x 22 (solid)
+// and the shop's, drawn in shop/ShopPictures.cpp: itemBack1, itemBack2 515 x 272
+// (solid), legend 92 x 16.
 //
 // Keyed pictures are magenta in their bottom-left pixel and edged in a dark
 // colour, so nothing is anti-aliased against the key. Solid pictures keep their
 // bottom-left colour unique, so they stay whole even if shown transparent.
 #include "app/StockPictures.h"
 
+#include "app/RacePictures.h"
+#include "shop/ShopPictures.h"
 #include "ui/Draw.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -319,6 +334,31 @@ ImagePtr star() {
     return keyed(l, 1);
 }
 
+// A frame of static for the place photo while the eye rests on no place: grey
+// snow with a touch of colour, scanlines, and a brighter band that rolls down
+// from frame to frame.
+ImagePtr noiseFrame(int frame) {
+    const int w = 90, h = 74;
+    Image img(w, h);
+    draw::Rng rng(0x5EED0u + static_cast<std::uint32_t>(frame) * 7919u);
+    const double band = (frame * 23 + 9) % h; // centre of the rolling band
+    for (int y = 0; y < h; ++y) {
+        const double rowGain = 0.85 + 0.3 * rng.uniform(); // the picture's lines flicker
+        const double d = std::abs(y - band);
+        const double lift = 0.25 * std::max(0.0, 1 - d / 9.0);
+        const double scan = y % 2 ? 0.82 : 1.0;
+        for (int x = 0; x < w; ++x) {
+            const double v = std::clamp((rng.uniform() * 0.85 + lift) * rowGain * scan, 0.0, 1.0);
+            const double tint = (rng.uniform() - 0.5) * 0.12;
+            const int g = static_cast<int>(v * 235 + 10);
+            img.at(x, y) = rgb(std::clamp(static_cast<int>(g * (1 + tint)), 0, 255), g,
+                               std::clamp(static_cast<int>(g * (1 - tint) + 8), 0, 255));
+        }
+    }
+    draw::frameRect(img, 0, 0, w, h, rgb(16, 14, 22));
+    return solid(std::move(img));
+}
+
 } // namespace
 
 StockPictures::StockPictures() {
@@ -354,6 +394,10 @@ StockPictures::StockPictures() {
     p["cursor"] = messageCursor();
     p["endPict"] = endMark();
     p["star"] = star();
+    for (int i = 1; i <= 4; ++i)
+        p["icNoise" + std::to_string(i)] = noiseFrame(i);
+    drawRacePictures(p);
+    drawShopPictures(p);
 }
 
 ImagePtr StockPictures::get(const std::string& name) const {

@@ -15,8 +15,10 @@
 #include "app/FormControls.h"
 #include "app/Random.h"
 #include "app/StockPictures.h"
+#include "map/MapState.h"
 #include "race/RaceState.h"
 #include "save/ProgressRecord.h"
+#include "save/StoryFlags.h"
 #include "story/SceneState.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -64,8 +66,12 @@ class TForm1 : public Form, public FormControls {
     MasterFile master;                     // slot stamps and the frame background (dat\data.bin)
     RaceState race;                        // bike, rival and race
     SceneState scene;                      // scene presentation and story progression
+    MapState mapState;                     // the map screen
     std::uint8_t currentPlace = 0;         // place under the map marker, 0 = none
     std::array<ImagePtr, 21> placeIcons{}; // [1..20]
+
+    std::uint8_t& flag(StoryFlag f) { return rec.storyFlags[f]; }
+    std::uint8_t flag(StoryFlag f) const { return rec.storyFlags[f]; }
 
     // ===== app/: start-up, form, mode loop and routing =====
     void FormCreate();
@@ -104,45 +110,245 @@ class TForm1 : public Form, public FormControls {
     // ===== save/ =====
     bool masterLoad();
     bool masterSave();
+    bool tsSave(int slot); // slot 1..4
+    bool dSave(int slot);
+    bool dLoad(int slot);
+    void loadData(int slot);
     void startDataMenu();
+    void mapToSave();
+    void AppDataMenuCursor();
+    void data1LabelMouseMove(Control& sender, ShiftState shift, int x, int y);
+    void data2LabelMouseMove(Control& sender, ShiftState shift, int x, int y);
+    void data3LabelMouseMove(Control& sender, ShiftState shift, int x, int y);
+    void data4LabelMouseMove(Control& sender, ShiftState shift, int x, int y);
+    void dataLabelMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void saveBackMouseLeave(Control& sender);
+    void dataCursorMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void saveButtonMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void saveButtonMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
 
-    // ===== sound/ =====
+    // ===== sound/: music (Music.cpp) =====
+    // Pieces 1..23 loop through the 100 ms Mp3Timer; 24 plays once. The map, the
+    // race start and the school use changeBGM (a piece already playing goes on);
+    // scenes and the shop set bgmNo and call PlayBGM, which always restarts.
+    int Mp3Timer = -1; // the timer's id on the application, made on first use
+    MusicPlayer& mp3player();
+    bool PlayMP3(const std::string& file); // false when it cannot be opened or played
+    void PlayBGM();
     void StopBGM();
+    void Mp3TimerTimer();
+    void setMp3TimerEnabled(bool on);
+    bool mp3TimerEnabled() const;
+    void changeBGM(std::uint8_t n); // compare, stop, set, play
+    void playFieldBGM();
+    void playRaceBGM();
+    // Scenes work the player directly; bgmNo stays. pauseBGM toggles pause and
+    // resume, haltBGM stops where the piece stands, resumeBGM plays on from there
+    // (looping again unless `loop` is false). All three switch the timer.
+    void pauseBGM();
+    void haltBGM();
+    void resumeBGM(bool loop = true);
+    // The piece has ended, was stopped, or none is open (the ending waits for it).
+    bool bgmStopped();
     void closeMusicPlayer();
 
-    // ===== shop/ =====
+    // ===== shop/: items, the parts shop and the points (Items.cpp, Shop.cpp, Points.cpp) =====
+    std::int32_t shownPoints = 0; // the points display while it counts down after a purchase
+    bool numEditChecksOn = false; // the number boxes were first filled by an explanation
     void setPoints(std::int32_t v);
+    void addPoints(std::int32_t n); // never past what the balance can hold
+    // The item a list entry names; 31 when it names none.
+    static int getItemIndex(const std::string& text);
+    bool isUnPurchasableItem(int item) const;
+    void setItemList();
+    void setOwnItemList();
+    void mapToItem(); // the shop in mode 9, the bike setting in mode 10
+    ListBox* currentTabList() const;
+    void buyItemSelected();
+    void ownItemSelected(ListBox& list);
+    void showItemExplanation(int item, bool withPrice);
+    void buyButtonClick(Control& sender);
+    void AppPayPts();
+    void itemTabChange(Control& sender);
+    void changeItemTab();
+    void selectItemTab(int item);
+    void itemListEnter(Control& sender);
+    void parts1ListEnter(Control& sender);
+    void parts2ListEnter(Control& sender);
+    void option1ListEnter(Control& sender);
+    void option2ListEnter(Control& sender);
+    void itemListKeyDown(Control& sender, std::uint16_t& key, ShiftState shift);
+    void itemListMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void listTabMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void listTabMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
 
-    // ===== race/ =====
+    // ===== shop/: fitting parts and the setting screen (Equipment.cpp, Setting.cpp) =====
+    void equipButtonClick(Control& sender);
+    void checkItemConflict(int item);
+    static bool isChangeSpeedItem(int item);
+    void setMaxSpeed(bool remove, int item);
+    void setMax();
+    void equipItem();
+    void reflectEquipment();
+    void settingButtonMouseDown(Control& sender, MouseButton button, ShiftState shift, int x,
+                                int y);
+    void settingButtonMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void updateViewMode();
+    void changeViewButtonClick(Control& sender);
+    void showRecord();
+    void hideSettingView(); // the shop shows neither view
+    void showRecordRows(bool show);
+    void showGearRows(int n);     // rows 1..n shown, the others hidden
+    int accelItemOfBoxes() const; // 26 or 27, or 31 when neither is selected
+    void numEdit1Change(Control& sender);
+    void numEdit2Change(Control& sender);
+    void numEdit1KeyPress(Control& sender, char32_t& key);
+    void numEdit2KeyPress(Control& sender, char32_t& key);
+    void numUpDown1Changing(Control& sender, bool& allowChange);
+    void numUpDown2Changing(Control& sender, bool& allowChange);
+    void checkNumEdit1();
+    void checkNumEdit2();
+
+    // ===== race/: the bike (Bike.cpp, Gearbox.cpp) =====
     bool TFbrake() const { return rec.equippedItems[22] == 1; }
     bool TFauto() const { return rec.equippedItems[23] == 1; }
+    bool balanceBreaker() const { return rec.equippedItems[29] == 1; }
     void clutch();
     void accel();
     void gearUp();
     void gearDown();
+    void shiftTo(std::uint8_t newGear);
+    void setGear(int n);
     void checkGearshiftAccel();
     static int getGearshiftAccelSpeed(int speed);
-    void shiftTo(std::uint8_t newGear);
-    void getReadyToStart();
-    void battleTo();
-    void setOpt(std::uint8_t on);
-    void setWater(std::uint8_t on);
+    void speedDown(int amount, int lane);
+    std::uint8_t getGrDwnSpd() const;
+    bool limitCheck() const;
+    int getMcrg1() const;
+    void heroStep();         // over-speed and drive, once per race step
+    void updateTachometer(); // after the rival's step and the wind
+    void Speeed(int lane);
+    void brakeMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void brakeMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void grupMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void grupMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void grdownMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void grdownMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
 
-    // ===== map/ =====
-    void mapToEvent(std::uint8_t place);
+    // ===== race/: the rivals (Opponents.cpp) =====
+    void setEnemyData(int lane, int machine, int version);
+    void loadEnemyImg(int lane, int machine);
+    static bool isEnnoEX(int machine, int lane2Machine);
+    void createHandicap(int lane, int machine);
+    void createCrgList(int L, int N, bool rainFlag);
+    int rivalCrgTable(int machine, int version, int pct);
+    int getMcrg2(int lane, int machine);
+    void rivalStep(int lane, int machine);
+
+    // ===== race/: the race (RaceFlow.cpp, RaceSetup.cpp, RaceResult.cpp) =====
+    void AppWakuMove();
+    int getBeforeWakuGap();
+    int getAfterWakuGap();
+    void getReadyToStart();
+    void startSignal();
+    void goSignal();
+    void AppSig();
+    void AppMain();
+    void AppMain2();
+    void AppWinLose();
+    void calcDistance();
+    void updateVsDistance();
+    void setCharaPosition();
+    void createRaceScreen();
+    void MoveMotorCycle();
+    void MoveBack();
+    void CalcTime();
+    void updateGauge();
+    void judgeGoal();
+    bool isLastSpurt() const;
+    void checkNewRecord();
+    void moveWinLosePic();
+    void changeWinPicture();
+    void showEarnedPts();
+    void Reset();
+    void setPositionBeforeBattle();
+    void setVisibleBeforeStart();
+    void setCharaImg();
+    void setMainChara();
+    void setVisibleWinLose();
+    int getExcitePtsDistance() const;
+    int getExcitePtsDeadHeat() const;
+    static std::string getTimeString(int n);
+    static std::string getSpeedString(int n);
+
+    // ===== race/: weather and effects (Weather.cpp) =====
+    void setOpt(std::uint8_t n);
+    void setWater(std::uint8_t n);
+    void setWaterPoints();
+    void rain();
+    void windSpeedDown();
+    bool isFlying() const;
+    void showFlying();
+    void AppFlying();
+    void shakeMeter(int gap);
+    void Philip();
+    bool TFweather() const { return rec.equippedItems[28] == 1; }
+
+    // ===== map/: entering places and coming back (Transitions.cpp, Places.cpp) =====
+    void goButtonClick();
+    void mapTo();
+    void mapToEvent(std::uint8_t clearMap);
+    void mapToBattle();
+    void commonBackButtonClick();
     void backToMap();
+    void battleTo();
+    void battleToMap();
+    void setEnnoFromPlace();
+    void setZakoEnno();
+    int getZakoEnVerNo() const;
+    int getWeatherNo() const;
+    void setEnWeatherNo();
+    void changeWeatherIcon();
+    void changeBgImg();
+    std::string getSubImgNo() const;
+
+    // ===== map/: the map screen =====
+    void AppMap();
+    void loadMap();
+    void showMapComponents(bool show);
+    void showPlaceInfo();
+    void checkPlace(int x, int y);
+    static int getDegree(int x, int y);
+    static bool isAreaCenter(int x, int y);
+    static bool isAreaOut(int x, int y);
+    bool isShowStar(int place) const;
+    bool isShowStar2(int place) const;
+    void makeNoise();
+    void drawStars();
+    void mapMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void mapMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void mapMouseMove(Control& sender, ShiftState shift, int x, int y);
 
     // ===== story/ =====
+    void AppEvent();
     void event();
     void battleEvent();
     bool isEventMoveDone() const;
     void finishEventMoves();
     void battleEventStart();
+    bool isBeforeBattleEvent();
     bool isAfterBattleEvent();
     void eventToGameOver();
+    void transferToEvent();
+    void showName(int label, int machine);
+    void clearLine();
+    void eventToMap();
+    void changeFace(int portrait, int picture);
 
     // ===== school/ =====
     void getReadyToTutor();
+    void mapToTutor();
+    void AppTutor();
 
   private:
     void createControls();   // app/Layout.cpp

@@ -5,6 +5,7 @@
 // the tests drive (virtual clock, injected input) and the SDL2 one players use.
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 namespace zb {
@@ -47,6 +48,30 @@ struct InputEvent {
     ShiftState shift;
 };
 
+// What the music player is doing now.
+enum class MusicMode : std::uint8_t { Closed, Stopped, Playing, Paused };
+
+// One compressed music file at a time, like the media-player control the game's
+// music was written for. Paths are the game's ("dat\k_106.wma"). Only the game's
+// thread calls it.
+class MusicPlayer {
+  public:
+    virtual ~MusicPlayer() = default;
+    // Closes what was open, then opens the file at its start, stopped. False when
+    // it cannot be read or decoded; the player is then closed.
+    virtual bool open(const std::string& gamePath) = 0;
+    // Plays on from where the piece stands; at its end it rewinds to the start
+    // first. Paused, it resumes. False when nothing is open.
+    virtual bool play() = 0;
+    // Pauses a piece that plays, resumes one that is paused; nothing otherwise.
+    virtual void pause() = 0;
+    // Stops without closing: the position stays where it was.
+    virtual void stop() = 0;
+    virtual void close() = 0;
+    // Stopped also when a piece has played to its end.
+    virtual MusicMode mode() = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -54,6 +79,8 @@ class Platform {
     // The millisecond clock: 32 bits, wrapping, like the multimedia timer.
     virtual std::uint32_t timeGetTime() = 0;
     virtual void sleep(std::uint32_t ms) = 0;
+    // The local date and time of day, for the save slots' stamps.
+    virtual std::tm localTime() = 0;
 
     // Next pending input event, if any.
     virtual bool pollEvent(InputEvent& ev) = 0;
@@ -77,6 +104,14 @@ class Platform {
     // Holds the named single-instance lock for the rest of the process; false when
     // another copy of the game already holds it.
     virtual bool acquireInstanceLock(const std::string& name) = 0;
+
+    // Sound effects by command string (the forms are in platform/SoundCommands.h):
+    // returns the reply, "" when done, "playing"/"stopped" for a status query, or
+    // text starting with "error". Without a sound device every command still
+    // answers as if the effects played, silently.
+    virtual std::string mciSendString(const std::string& command) = 0;
+    // The one music player, silent without a sound device.
+    virtual MusicPlayer& musicPlayer() = 0;
 };
 
 // The game writes paths the way its files have always been named ("img\title.bmp");

@@ -3,7 +3,9 @@
 // and the master file's four slot stamps and frame-background number.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 namespace zb {
@@ -26,6 +28,20 @@ struct ProgressRecord {
     std::int16_t winCount = 0;
     std::int16_t loseCount = 0;
 };
+
+// A slot file "dat\saveNN.bin" is the record byte for byte: 232 bytes, integers
+// little-endian, padding written as 0.
+constexpr std::size_t kRecordSize = 232;
+using RecordBytes = std::array<std::uint8_t, kRecordSize>;
+RecordBytes encodeRecord(const ProgressRecord& r);
+ProgressRecord decodeRecord(const RecordBytes& bytes);
+// Lays the bytes present over the start of the record (a short slot file changes
+// only what it holds); bytes past the record's end are ignored.
+void overlayRecord(const std::uint8_t* bytes, std::size_t size, ProgressRecord& r);
+
+// The slot stamp for a moment: "yyyy/mm/dd H:mm:ss" with the hour always in two
+// digits ("2009/02/15 05:32:00").
+std::string formatSlotStamp(const std::tm& t);
 
 struct MasterFile {
     static constexpr int kSlots = 4;

@@ -2,6 +2,9 @@
 
 #include "app/UnitMain.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace zb {
 
 void TForm1::setPoints(std::int32_t v) {
@@ -22,6 +25,12 @@ void TForm1::setPoints(std::int32_t v) {
         x = 23;
     ptsLabel->left = x;
     ptsLabel->setCaption(std::to_string(v));
+}
+
+void TForm1::addPoints(std::int32_t n) {
+    // A loaded slot may hold any balance; winning must not overflow it.
+    const std::int64_t sum = static_cast<std::int64_t>(rec.points) + n;
+    rec.points = static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 } // namespace zb

@@ -32,6 +32,12 @@ GameFolder::~GameFolder() {
     fs::remove_all(dir_, ec);
 }
 
+bool GameFolder::putPicture(const std::string& name, int w, int h, std::uint32_t colour) const {
+    const fs::path p = dir_ / "img" / name;
+    fs::remove(p);
+    return saveBmp(Image(w, h, colour), p.string());
+}
+
 Game::Game() {
     form = std::make_unique<TForm1>(app);
 }

@@ -21,6 +21,9 @@ class GameFolder {
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
     const std::filesystem::path& path() const { return dir_; }
+    // Puts a plain picture of that size into img/ in place of the generated one
+    // (never writing through the link to it); false when it cannot be written.
+    bool putPicture(const std::string& name, int w, int h, std::uint32_t colour = 0x0a141e) const;
 
   private:
     std::filesystem::path dir_;

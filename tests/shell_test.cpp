@@ -19,6 +19,7 @@ struct Counting {
 
 // Puts the form into a race with the player riding: input accepted, neutral.
 void enterRace(TForm1& f) {
+    f.backImg->visible = false; // the race screen has no still background
     f.screenMode = 5;
     f.race.raceInputOn = 1;
     f.race.enemyNo = 18;

@@ -77,8 +77,9 @@ std::uint32_t Application::pump() {
         std::uint32_t now = platform_.timeGetTime();
         if (since(timers_[i].next, now) >= 0) {
             timers_[i].next = now + timers_[i].interval;
+            // Timers keep time (the music's loop); one that changes the picture
+            // calls invalidate() itself, so a still screen is not repainted.
             timers_[i].onTimer();
-            dirty_ = true;
             if (terminated_) return 0;
         }
         if (timers_[i].enabled) {

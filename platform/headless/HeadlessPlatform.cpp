@@ -1,9 +1,34 @@
 #include "platform/headless/HeadlessPlatform.h"
 
+#include <unistd.h>
+
 namespace zb {
 
+std::string HeadlessPlatform::processLockPrefix() {
+    return "test-" + std::to_string(::getpid()) + "-";
+}
+
 HeadlessPlatform::HeadlessPlatform(std::uint32_t startTime, std::string lockPrefix)
-    : now_(startTime), lockPrefix_(std::move(lockPrefix)) {}
+    : now_(startTime), lockPrefix_(std::move(lockPrefix)) {
+    music.keepLog = true;
+}
+
+std::string HeadlessPlatform::mciSendString(const std::string& command) {
+    soundCommands.push_back(command);
+    return sound.send(command);
+}
+
+std::tm HeadlessPlatform::makeLocalTime(int year, int month, int day, int hour, int minute,
+                                        int second) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_sec = second;
+    return t;
+}
 
 bool HeadlessPlatform::pollEvent(InputEvent& ev) {
     if (queue_.empty()) return false;

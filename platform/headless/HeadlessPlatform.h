@@ -4,6 +4,8 @@
 // real window would have shown (frames, message boxes, window changes).
 
 #include "platform/Platform.h"
+#include "platform/SilentAudio.h"
+#include "platform/SoundCommands.h"
 
 #include <deque>
 #include <string>
@@ -13,11 +15,16 @@ namespace zb {
 
 class HeadlessPlatform : public Platform {
   public:
-    // The lock name is prefixed so tests never collide with a real game running.
-    explicit HeadlessPlatform(std::uint32_t startTime = 1000, std::string lockPrefix = "test-");
+    // The lock name is prefixed with the process, so a test never collides with a
+    // real game running, nor with tests running at the same time in other
+    // processes; two platforms of one test share it, as two copies of the game do.
+    explicit HeadlessPlatform(std::uint32_t startTime = 1000,
+                              std::string lockPrefix = processLockPrefix());
+    static std::string processLockPrefix();
 
     std::uint32_t timeGetTime() override { return now_; }
     void sleep(std::uint32_t ms) override { now_ += ms; }
+    std::tm localTime() override { return localNow; }
     bool pollEvent(InputEvent& ev) override;
     void waitEvent(std::uint32_t timeoutMs) override;
     void setCaption(const std::string& utf8) override { caption = utf8; }
@@ -31,9 +38,14 @@ class HeadlessPlatform : public Platform {
     void present(const std::uint32_t* pixels, int width, int height) override;
     void messageBox(const std::string& text, const std::string& caption) override;
     bool acquireInstanceLock(const std::string& name) override;
+    std::string mciSendString(const std::string& command) override;
+    MusicPlayer& musicPlayer() override { return music; }
 
     // --- what the test controls ---
     void setTime(std::uint32_t t) { now_ = t; }
+    // The wall clock the game reads; it stands still unless the test sets it.
+    std::tm localNow = makeLocalTime(2009, 2, 15, 15, 32, 0);
+    static std::tm makeLocalTime(int year, int month, int day, int hour, int minute, int second);
     void push(const InputEvent& ev) { queue_.push_back(ev); }
     void mouseDown(MouseButton b, int x, int y);
     void mouseUp(MouseButton b, int x, int y);
@@ -54,6 +66,17 @@ class HeadlessPlatform : public Platform {
     int presents = 0;
     std::vector<std::string> messages; // text of every message box, in order
     std::string lockName;              // the lock asked for, without the prefix
+
+    // --- what a sound card would have played, timed on the virtual clock ---
+    std::vector<std::string> soundCommands; // every effect command, in order
+    SilentEffects effects{[this] { return now_; }};
+    SoundCommandInterpreter sound{effects};
+    // Logs every open, play, pause, stop and close (music.log).
+    SilentMusicPlayer music{[this] { return now_; }};
+    // The reply to a command, without recording it among soundCommands.
+    std::string soundStatus(const std::string& alias) {
+        return sound.send("status " + alias + " mode");
+    }
 
   private:
     std::uint32_t now_;

@@ -1,5 +1,7 @@
 #include "platform/sdl/SdlPlatform.h"
 
+#include "platform/sdl/SdlAudio.h"
+
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -220,12 +222,26 @@ bool SdlPlatform::init(std::string& error) {
 }
 
 SdlPlatform::~SdlPlatform() {
+    audio_.reset();
     if (videoStarted_) SDL_StopTextInput();
     if (buttonLeft_ || buttonRight_ || buttonMiddle_) SDL_CaptureMouse(SDL_FALSE);
     if (texture_ != nullptr) SDL_DestroyTexture(texture_);
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
     if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+SdlAudio& SdlPlatform::audio() {
+    if (!audio_) audio_ = std::make_unique<SdlAudio>();
+    return *audio_;
+}
+
+std::string SdlPlatform::mciSendString(const std::string& command) {
+    return audio().send(command);
+}
+
+MusicPlayer& SdlPlatform::musicPlayer() {
+    return audio().music();
 }
 
 std::uint32_t SdlPlatform::timeGetTime() {
@@ -235,6 +251,13 @@ std::uint32_t SdlPlatform::timeGetTime() {
 
 void SdlPlatform::sleep(std::uint32_t ms) {
     SDL_Delay(ms);
+}
+
+std::tm SdlPlatform::localTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&now, &t);
+    return t;
 }
 
 bool SdlPlatform::pollEvent(InputEvent& ev) {

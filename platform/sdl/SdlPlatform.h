@@ -1,8 +1,8 @@
 #pragma once
 // The platform players use: one SDL2 window showing the game's framebuffer
 // enlarged by a whole factor, the SDL millisecond clock, and mouse and keyboard
-// input translated into the game's events. Sound is set up elsewhere; this
-// backend starts only SDL's video.
+// input translated into the game's events. Sound (SdlAudio) starts the first
+// time the game uses it.
 
 #include "platform/Platform.h"
 #include "platform/Viewport.h"
@@ -20,6 +20,8 @@ union SDL_Event;
 
 namespace zb {
 
+class SdlAudio;
+
 class SdlPlatform : public Platform {
   public:
     // Starts SDL's video and creates the (still hidden) window. Returns null and
@@ -32,6 +34,7 @@ class SdlPlatform : public Platform {
 
     std::uint32_t timeGetTime() override;
     void sleep(std::uint32_t ms) override;
+    std::tm localTime() override;
 
     bool pollEvent(InputEvent& ev) override;
     void waitEvent(std::uint32_t timeoutMs) override;
@@ -46,6 +49,9 @@ class SdlPlatform : public Platform {
     void messageBox(const std::string& text, const std::string& caption) override;
 
     bool acquireInstanceLock(const std::string& name) override;
+
+    std::string mciSendString(const std::string& command) override;
+    MusicPlayer& musicPlayer() override;
 
     // The whole factor the window uses for the game area in windowed mode.
     int windowScale() const { return windowScale_; }
@@ -93,6 +99,9 @@ class SdlPlatform : public Platform {
     bool buttonMiddle_ = false;
 
     InstanceLock lock_;
+
+    SdlAudio& audio();
+    std::unique_ptr<SdlAudio> audio_;
 };
 
 // Windows virtual-key number for an SDL key code, 0 when the game has no use for

@@ -117,10 +117,74 @@ constexpr int kScooterH = 82;
 // One race-screen frame of the hero's bike, keyed.
 Image heroFrame(int frame);
 
+// ---- rivals (Rivals.cpp, Vehicles.cpp) ----
+// The picture ids of the rival machines drawn here, in the machine table's order.
+const std::vector<std::string>& rivalIds();
+// One race-screen frame (0..2) of a rival with its rider, keyed; the wheels touch
+// the bottom row. Empty for an id that is not a rival.
+Image rivalFrame(const std::string& id, int frame);
+Image truckFrame(int frame);
+// The bullet train かなた: one long picture, nose to the right.
+Image bulletTrain();
+
+// ---- race screen layers (RaceScenery.cpp, RaceBackgrounds.cpp) ----
+// Width of the scrolling layers: two copies scroll side by side, so whatever is
+// drawn on them must wrap around this width.
+constexpr int kLayerW = 514;
+// A well-mixed hash of a grid cell, for textures made of random cells.
+std::uint32_t hashCell(int x, int y, std::uint32_t seed);
+// Value noise that repeats every `period` units along x.
+double tileNoise(double x, double y, int period, std::uint32_t seed, int octaves);
+// The same in pixels: `cells` features across the layer's width, repeating with it.
+double tileNoiseAt(double px, double py, int cells, std::uint32_t seed, int octaves);
+// Calls f(dx) for dx = -kLayerW, 0, kLayerW: draw a thing at x + dx and it wraps.
+template <class F> void around(F&& f) {
+    for (double dx : {-static_cast<double>(kLayerW), 0.0, static_cast<double>(kLayerW)})
+        f(dx);
+}
+// Blocks with random widths that cover one layer width exactly (drawn with around).
+struct Block {
+    double x = 0;
+    int w = 0;
+    std::uint32_t seed = 0;
+};
+std::vector<Block> blockRow(draw::Rng& rng, int minW, int maxW);
+// A row of city buildings standing on baseY.
+struct Tower {
+    int baseY = 170;
+    int minH = 40, maxH = 120;
+    int minW = 20, maxW = 50;
+    int gap = 0; // space left free on both sides of a building
+    std::uint32_t top = rgb(30, 24, 50);
+    std::uint32_t bottom = rgb(14, 10, 26);
+    double windows = 0.35;
+    double windowGlow = 1.0;
+    double neon = 0.0;
+    bool antennas = true;
+    int windowW = 2, windowH = 3;
+};
+void building(Image& img, const Block& b, double dx, const Tower& t);
+void towerRow(Image& img, std::uint32_t seed, const Tower& t);
+// The road under both lanes (514 x 189, shown at y = 179; it does not scroll).
+Image raceRoad();
+// The second scrolling layer (514 x 182, keyed): drifting clouds. 1 or 2.
+Image raceSky(int number);
+// The main scrolling layer of a race place (514 x 181). 1..9.
+Image raceBackground(int number);
+
+// ---- race effects (Effects.cpp) ----
+Image windFrame(int frame);   // 0..2, keyed gust streaks
+Image philipFrame(int frame); // 1..6, keyed
+Image effectBurst();          // keyed, shown stretched
+Image gameOverPicture();      // 514 x 385
+
 // ---- pictures (one function per file subject) ----
 Image titlePicture();
 Image backPicture(int number); // 1..16
 Image cityMap();
+Image cityMapLater();       // the same city at night, for the last act (920 x 680)
+Image islandMap();          // ゴミの山アイランド and the sea to the mainland (640 x 420)
 Image placeIcon(int place); // 1..20
+Image placePicture(int place); // 1..20: the photo of the place beside the map (90 x 74)
 
 } // namespace zb::art

@@ -2,7 +2,10 @@
 // railway through the station, the expressway along the north, the 玉崎 road
 // from north to south, and blocks of buildings everywhere else. The places of
 // the game sit on these features (their icons are added by the game itself).
+// The same city is drawn a second time at night for the last nights of the
+// story: the streets lit, windows on, the expressway a ribbon of lamps.
 #include "tools/assetgen/Art.h"
+#include "tools/assetgen/MapArt.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +16,8 @@ namespace zb::art {
 using draw::mix;
 using draw::Point;
 using draw::scale;
+using map::polyline;
+using map::smooth;
 
 namespace {
 
@@ -44,31 +49,26 @@ struct MapCanvas {
             for (int i = std::max(0, x); i < std::min(MW, x + w); ++i)
                 use[static_cast<std::size_t>(j) * MW + i] = u;
     }
+    Use at(double x, double y) const {
+        const int i = static_cast<int>(x), j = static_cast<int>(y);
+        if (i < 0 || j < 0 || i >= MW || j >= MH) return Free;
+        return static_cast<Use>(use[static_cast<std::size_t>(j) * MW + i]);
+    }
 };
 
-void polyline(draw::Target t, const std::vector<Point>& pts, double width, const draw::Paint& p) {
-    for (std::size_t i = 0; i + 1 < pts.size(); ++i)
-        draw::line(t, pts[i].x, pts[i].y, pts[i + 1].x, pts[i + 1].y, width, p);
-}
-
-// A smooth curve through the points (Catmull-Rom), as a dense polyline.
-std::vector<Point> smooth(const std::vector<Point>& pts) {
-    std::vector<Point> out;
-    for (std::size_t i = 0; i + 1 < pts.size(); ++i) {
-        const Point p0 = pts[i == 0 ? 0 : i - 1], p1 = pts[i], p2 = pts[i + 1];
-        const Point p3 = pts[std::min(pts.size() - 1, i + 2)];
-        for (int k = 0; k < 12; ++k) {
-            const double t = k / 12.0, t2 = t * t, t3 = t2 * t;
-            auto f = [&](double a, double b, double c, double d) {
-                return 0.5 * (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 +
-                              (-a + 3 * b - 3 * c + d) * t3);
-            };
-            out.push_back({f(p0.x, p1.x, p2.x, p3.x), f(p0.y, p1.y, p2.y, p3.y)});
-        }
-    }
-    out.push_back(pts.back());
-    return out;
-}
+// Where the night lights go: the roads as drawn and the roofs of the blocks.
+struct CityPlan {
+    struct Box {
+        int x, y, w, h;
+    };
+    std::vector<Box> blocks;
+    std::vector<std::vector<Point>> streets;
+    std::vector<std::vector<Point>> mainRoads;
+    std::vector<Point> expressway;
+    std::vector<Point> bridge;
+    std::vector<Point> rail;
+    std::vector<Point> coast;
+};
 
 const std::uint32_t kWaterDeep = rgb(22, 44, 92);
 const std::uint32_t kWaterShallow = rgb(46, 92, 140);
@@ -77,37 +77,22 @@ const std::uint32_t kMainRoad = rgb(226, 196, 120);
 const std::uint32_t kCasing = rgb(30, 32, 40);
 
 // Roads: casing first, then the surface; the mask records them for the buildings.
-void road(draw::Target t, draw::Layer& mask, const std::vector<Point>& pts, double width,
-          std::uint32_t surface, bool centreLine) {
+// Returns the path as drawn.
+std::vector<Point> road(draw::Target t, draw::Layer& mask, const std::vector<Point>& pts,
+                        double width, std::uint32_t surface, bool centreLine) {
     const std::vector<Point> path = pts.size() > 2 ? smooth(pts) : pts;
     polyline(t, path, width + 2.5, kCasing);
     polyline(t, path, width, surface);
     if (centreLine) polyline(t, path, 0.9, rgb(255, 250, 230));
     polyline(mask, path, width + 6, rgb(255, 255, 255));
+    return path;
 }
 
-void tree(Image& img, double x, double y, double r) {
-    draw::fillCircle(draw::Target(img).faded(0.5), x + r * 0.4, y + r * 0.5, r, rgb(10, 20, 14));
-    draw::fillCircle(img, x, y, r, draw::vertical(y - r, rgb(80, 150, 80), y + r, rgb(30, 80, 44)));
-    draw::fillCircle(img, x - r * 0.3, y - r * 0.35, r * 0.35, rgb(120, 190, 110));
-}
+using map::building;
+using map::tree;
 
-void building(Image& img, draw::Rng& rng, int x, int y, int w, int h, std::uint32_t roof) {
-    const int sh = std::max(2, std::min(w, h) / 5); // shadow to the lower right
-    draw::fillRect(draw::Target(img).faded(0.55), x + sh, y + sh, w, h, rgb(8, 10, 16));
-    draw::fillRect(img, x, y, w, h, draw::vertical(y, scale(roof, 1.15), y + h, scale(roof, 0.85)));
-    draw::fillRect(img, x, y, w, 1, scale(roof, 1.4));
-    draw::fillRect(img, x, y, 1, h, scale(roof, 1.3));
-    draw::frameRect(draw::Target(img).faded(0.5), x, y, w, h, scale(roof, 0.5));
-    if (w > 10 && h > 10 && rng.uniform() < 0.5) // roof equipment
-        draw::fillRect(img, x + rng.range(2, w - 7), y + rng.range(2, h - 7), 4, 4,
-                       scale(roof, 0.7));
-}
-
-} // namespace
-
-Image cityMap() {
-    MapCanvas m;
+// Everything but the names and the vignette.
+void drawCity(MapCanvas& m, CityPlan& plan) {
     draw::Rng rng(31337);
     // Land with a soft mottled texture.
     for (int y = 0; y < MH; ++y)
@@ -127,6 +112,7 @@ Image cityMap() {
                                              {690, 560},
                                              {640, 610},
                                              {600, MH + 10}});
+    plan.coast = coast;
     std::vector<Point> sea = coast;
     sea.push_back({MW + 10, MH + 10});
     draw::Layer water(MW, MH);
@@ -259,13 +245,13 @@ Image cityMap() {
             std::vector<Point> pts;
             for (int x = -10; x <= MW + 10; x += 60)
                 pts.push_back({static_cast<double>(x), y + 8 * std::sin(x / 170.0 + y)});
-            road(streets, roads, pts, 4, kRoad, false);
+            plan.streets.push_back(road(streets, roads, pts, 4, kRoad, false));
         }
         for (int x = 30; x < MW; x += 72) {
             std::vector<Point> pts;
             for (int y = -10; y <= MH + 10; y += 60)
                 pts.push_back({x + 9 * std::sin(y / 150.0 + x), static_cast<double>(y)});
-            road(streets, roads, pts, 4, kRoad, false);
+            plan.streets.push_back(road(streets, roads, pts, 4, kRoad, false));
         }
         for (int y = 0; y < MH; ++y)
             for (int x = 0; x < MW; ++x) {
@@ -277,28 +263,32 @@ Image cityMap() {
             }
     }
     // 17: 地蔵通り in the north-west corner.
-    road(m.img, roads, {{-10, 22}, {120, 18}, {230, 26}}, 6, rgb(200, 170, 140), false);
+    plan.mainRoads.push_back(
+        road(m.img, roads, {{-10, 22}, {120, 18}, {230, 26}}, 6, rgb(200, 170, 140), false));
     // 18: the arterial road, east to west.
-    road(m.img, roads, {{-10, 486}, {200, 492}, {330, 490}, {480, 486}, {640, 470}, {720, 430}}, 9,
-         kMainRoad, true);
+    plan.mainRoads.push_back(
+        road(m.img, roads, {{-10, 486}, {200, 492}, {330, 490}, {480, 486}, {640, 470}, {720, 430}},
+             9, kMainRoad, true));
     // 4 / 10: 玉崎街道, north to south.
-    road(m.img, roads,
-         {{480, -10}, {474, 120}, {488, 230}, {500, 310}, {470, 420}, {440, 530}, {436, MH + 10}},
-         10, kMainRoad, true);
+    plan.mainRoads.push_back(road(
+        m.img, roads,
+        {{480, -10}, {474, 120}, {488, 230}, {500, 310}, {470, 420}, {440, 530}, {436, MH + 10}},
+        10, kMainRoad, true));
     // 9: the bay street along the water and 19: the coastal street further south.
-    road(m.img, roads,
-         {{700, 300},
-          {770, 352},
-          {790, 420},
-          {770, 480},
-          {712, 462},
-          {640, 520},
-          {590, 600},
-          {560, MH + 10}},
-         7, kMainRoad, true);
+    plan.mainRoads.push_back(road(m.img, roads,
+                                  {{700, 300},
+                                   {770, 352},
+                                   {790, 420},
+                                   {770, 480},
+                                   {712, 462},
+                                   {640, 520},
+                                   {590, 600},
+                                   {560, MH + 10}},
+                                  7, kMainRoad, true));
     // The bay bridge to the east.
     {
         const std::vector<Point> bridge{{800, 336}, {860, 316}, {MW + 10, 300}};
+        plan.bridge = bridge;
         polyline(draw::Target(m.img).faded(0.5), {{805, 344}, {865, 324}, {MW + 10, 308}}, 10,
                  rgb(6, 16, 40));
         polyline(m.img, bridge, 11, kCasing);
@@ -313,6 +303,7 @@ Image cityMap() {
     {
         const std::vector<Point> pts =
             smooth({{150, -10}, {260, 30}, {420, 48}, {600, 58}, {760, 40}, {MW + 10, 30}});
+        plan.expressway = pts;
         polyline(
             draw::Target(m.img).faded(0.45),
             [&] {
@@ -335,6 +326,7 @@ Image cityMap() {
     {
         const std::vector<Point> rail =
             smooth({{-10, 150}, {200, 160}, {460, 176}, {700, 190}, {830, 210}});
+        plan.rail = rail;
         polyline(m.img, rail, 5, rgb(20, 20, 26));
         polyline(m.img, rail, 3, rgb(240, 240, 240));
         for (std::size_t i = 0; i + 1 < rail.size(); i += 2)
@@ -359,29 +351,177 @@ Image cityMap() {
                 continue;
             }
             building(m.img, rng, x, y, w, h, scale(roofs[rng.range(0, 5)], rng.real(0.8, 1.1)));
+            plan.blocks.push_back({x, y, w, h});
             m.claim(x, y, w, h);
         }
     }
+}
 
-    // Name of the bay and a compass.
-    {
-        draw::TextStyle st;
-        st.font = {"ＭＳ Ｐゴシック", 15, true};
-        st.top = rgb(170, 210, 255);
-        st.bottom = rgb(120, 170, 230);
-        st.outline = 2;
-        st.outlineColour = rgb(14, 30, 70);
-        draw::textCentred(m.img, 850, 560, "神奈玉湾", st);
-        const double cx = 880, cy = 640;
-        draw::fillCircle(draw::Target(m.img).faded(0.5), cx, cy, 20, rgb(10, 20, 50));
-        draw::ring(m.img, cx, cy, 17, 19, rgb(200, 220, 250));
-        draw::fillPolygon(m.img, {{cx, cy - 16}, {cx + 5, cy}, {cx - 5, cy}}, rgb(240, 80, 70));
-        draw::fillPolygon(m.img, {{cx, cy + 16}, {cx + 5, cy}, {cx - 5, cy}}, rgb(220, 230, 250));
-        st.font.pixelSize = 10;
-        st.outline = 1;
-        draw::textCentred(m.img, static_cast<int>(cx), static_cast<int>(cy - 27), "N", st);
+// ---- the city at night ----
+
+// Moonlight: everything darker and bluer, the water darkest.
+void nightGrade(MapCanvas& m) {
+    for (int y = 0; y < MH; ++y)
+        for (int x = 0; x < MW; ++x) {
+            const std::uint32_t c = m.img.at(x, y);
+            const int r = draw::red(c), g = draw::green(c), b = draw::blue(c);
+            const double lum = 0.3 * r + 0.59 * g + 0.11 * b;
+            const Use u = static_cast<Use>(m.use[static_cast<std::size_t>(y) * MW + x]);
+            const double k = u == Water ? 0.5 : u == Road ? 0.42 : 0.52;
+            auto ch = [&](int v, double f, int lift) {
+                const double grey = v + (lum - v) * 0.35; // a little less colour at night
+                return std::clamp(static_cast<int>(grey * f * k) + lift, 0, 255);
+            };
+            m.img.at(x, y) = rgb(ch(r, 0.58, 3), ch(g, 0.7, 5), ch(b, 1.0, 14));
+        }
+}
+
+void nightLights(MapCanvas& m, const CityPlan& plan) {
+    map::LightBuffer light(MW, MH);
+    draw::Rng rng(4242);
+    const std::uint32_t sodium = rgb(255, 150, 50);
+    const std::uint32_t white = rgb(210, 225, 255);
+    const std::uint32_t warmWindow = rgb(255, 210, 130);
+    const std::uint32_t coolWindow = rgb(170, 215, 255);
+
+    // Windows still lit in the blocks: a few bright dots on the roofs and a glow.
+    for (const CityPlan::Box& b : plan.blocks) {
+        if (rng.uniform() < 0.35) continue;
+        const bool warm = rng.uniform() < 0.7;
+        const std::uint32_t c = warm ? warmWindow : coolWindow;
+        light.add(b.x + b.w / 2.0, b.y + b.h / 2.0, std::max(b.w, b.h) * 0.9, c, 0.16);
+        const int dots = 1 + b.w * b.h / 50;
+        for (int i = 0; i < dots; ++i) {
+            const int x = b.x + rng.range(1, std::max(1, b.w - 3));
+            const int y = b.y + rng.range(1, std::max(1, b.h - 3));
+            draw::fillRect(m.img, x, y, rng.range(1, 2), 1, mix(c, rgb(255, 255, 255), 0.3));
+        }
     }
+    // Lamps along the streets, where the street is seen.
+    for (const auto& street : plan.streets)
+        for (const Point& p : map::along(street, 26))
+            if (m.at(p.x, p.y) == Road) {
+                draw::fillCircle(m.img, p.x, p.y, 0.7, rgb(230, 240, 255));
+                light.add(p.x, p.y, 9, white, 0.4);
+            }
+    // The main roads glow orange, with traffic on them.
+    for (const auto& r : plan.mainRoads) {
+        for (const Point& p : map::along(r, 6))
+            light.add(p.x, p.y, 10, sodium, 0.3);
+        const std::vector<Point> cars = map::along(r, 5);
+        for (std::size_t i = 1; i < cars.size(); ++i) {
+            if (rng.uniform() > 0.18) continue;
+            const double dx = cars[i].x - cars[i - 1].x, dy = cars[i].y - cars[i - 1].y;
+            const double len = std::max(0.001, std::hypot(dx, dy));
+            const double nx = -dy / len * 2, ny = dx / len * 2; // across the road
+            const bool outbound = rng.uniform() < 0.5;
+            const double sx = outbound ? nx : -nx, sy = outbound ? ny : -ny;
+            const std::uint32_t c = outbound ? rgb(255, 250, 220) : rgb(255, 60, 50);
+            draw::fillCircle(m.img, cars[i].x + sx, cars[i].y + sy, 0.9, c);
+            light.add(cars[i].x + sx, cars[i].y + sy, 4, c, 0.5);
+        }
+    }
+    // The expressway: white lamps on both rails and a stream of head and tail lights.
+    {
+        const std::vector<Point> pts = map::along(plan.expressway, 4);
+        for (std::size_t i = 1; i < pts.size(); ++i) {
+            const double dx = pts[i].x - pts[i - 1].x, dy = pts[i].y - pts[i - 1].y;
+            const double len = std::max(0.001, std::hypot(dx, dy));
+            const double nx = -dy / len, ny = dx / len;
+            if (i % 5 == 0)
+                for (double side : {-6.0, 6.0}) {
+                    draw::fillCircle(m.img, pts[i].x + nx * side, pts[i].y + ny * side, 0.8,
+                                     rgb(240, 250, 255));
+                    light.add(pts[i].x + nx * side, pts[i].y + ny * side, 10, white, 0.3);
+                }
+            if (rng.uniform() < 0.3) {
+                const bool east = rng.uniform() < 0.5;
+                const double side = east ? 2.5 : -2.5;
+                const std::uint32_t c = east ? rgb(255, 245, 210) : rgb(255, 70, 60);
+                draw::fillCircle(m.img, pts[i].x + nx * side, pts[i].y + ny * side, 0.8, c);
+                light.add(pts[i].x + nx * side, pts[i].y + ny * side, 4, c, 0.45);
+            }
+        }
+        for (int i = 0; i < 24; ++i) { // the interchange loop
+            const double a = i * kPi / 12;
+            light.add(760 + 14.5 * std::cos(a), 62 + 14.5 * std::sin(a), 6, white, 0.35);
+        }
+    }
+    // The bridge: a string of lamps and red lights on the towers.
+    for (const Point& p : map::along(plan.bridge, 8)) {
+        draw::fillCircle(m.img, p.x, p.y - 3, 0.8, rgb(255, 250, 220));
+        light.add(p.x, p.y - 3, 8, rgb(255, 230, 170), 0.35);
+    }
+    for (double x : {840.0, 890.0}) {
+        const double y = 336 - (x - 800) * 0.3;
+        light.add(x, y, 9, rgb(255, 60, 50), 0.8);
+    }
+    // A last train on the railway.
+    {
+        const std::vector<Point> rail = map::along(plan.rail, 3);
+        for (std::size_t i = 150; i < 168 && i < rail.size(); ++i) {
+            draw::fillCircle(m.img, rail[i].x, rail[i].y, 1.6, rgb(230, 240, 255));
+            light.add(rail[i].x, rail[i].y, 7, coolWindow, 0.25);
+        }
+    }
+    // The places light up: the stadium's floodlights, the station and the arcade,
+    // the wheel of the bay city, the port and the riders' house.
+    light.add(620, 132, 60, rgb(230, 245, 255), 0.55);
+    for (int i = 0; i < 4; ++i) {
+        const double a = kPi / 4 + i * kPi / 2;
+        light.add(620 + 66 * std::cos(a), 132 + 46 * std::sin(a), 22, rgb(255, 255, 230), 1.2);
+    }
+    light.add(460, 167, 34, warmWindow, 0.55);
+    light.add(490, 218, 30, rgb(255, 160, 90), 0.7);
+    for (int i = 0; i < 16; ++i) {
+        const double a = i * kPi / 8;
+        light.add(706 + 11 * std::cos(a), 400 + 11 * std::sin(a), 5, rgb(255, 120, 220), 0.7);
+    }
+    light.add(706, 400, 24, rgb(255, 120, 220), 0.3);
+    for (int i = 0; i < 5; ++i)
+        light.add(647 + (i % 3) * 18, 389 + (i / 3) * 22, 12, coolWindow, 0.45);
+    for (double x : {806.0, 840.0, 872.0})
+        for (double y : {398.0, 438.0})
+            light.add(x, y, 16, sodium, 0.6);
+    light.add(140, 609, 26, warmWindow, 0.5);
+    light.add(141, 371, 24, rgb(255, 190, 120), 0.45);
+    // Lights of the shore shimmer on the bay.
+    for (const Point& p : map::along(plan.coast, 11)) {
+        if (p.x < 0 || p.y < 0 || p.x >= MW || p.y >= MH) continue;
+        for (int k = 1; k <= 3; ++k) {
+            const double y = p.y + 6 + k * 5 + rng.real(-1, 1);
+            const double x = p.x + 10 + rng.real(-2, 2);
+            if (m.at(x, y) != Water) continue;
+            draw::line(draw::Target(m.img).faded(0.5 / k), x - 3, y, x + 3, y, 1,
+                       rgb(255, 200, 130));
+        }
+    }
+    light.applyTo(m.img);
+}
+
+} // namespace
+
+Image cityMap() {
+    MapCanvas m;
+    CityPlan plan;
+    drawCity(m, plan);
+    map::label(m.img, 850, 560, "神奈玉湾", 15, rgb(170, 210, 255), rgb(120, 170, 230),
+               rgb(14, 30, 70));
+    map::compass(m.img, 880, 640);
     vignette(m.img, 0.15);
+    return m.img;
+}
+
+Image cityMapLater() {
+    MapCanvas m;
+    CityPlan plan;
+    drawCity(m, plan);
+    nightGrade(m);
+    nightLights(m, plan);
+    map::label(m.img, 850, 560, "神奈玉湾", 15, rgb(150, 180, 240), rgb(90, 120, 200),
+               rgb(6, 12, 36));
+    map::compass(m.img, 880, 640);
+    vignette(m.img, 0.3);
     return m.img;
 }
 

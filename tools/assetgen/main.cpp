@@ -2,9 +2,11 @@
 // <gameDir>/dat). Every picture is painted by code from fixed seeds, so two runs
 // write the same bytes.
 #include "tools/assetgen/Art.h"
+#include "tools/assetgen/Audio.h"
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -28,11 +30,34 @@ std::vector<Output> outputs() {
     for (int n = 1; n <= 16; ++n)
         list.push_back({"back" + twoDigits(n) + ".bmp", [n] { return backPicture(n); }});
     list.push_back({"map1.bmp", cityMap});
+    list.push_back({"map2.bmp", islandMap});
+    list.push_back({"map3.bmp", cityMapLater});
+    for (int n = 1; n <= 20; ++n)
+        list.push_back({"icp" + twoDigits(n) + ".bmp", [n] { return placePicture(n); }});
     // The hero's machine ("PIZZA"), three frames of the race screen.
     for (int f = 1; f <= 3; ++f)
         list.push_back({"PIZZA" + std::to_string(f) + ".bmp", [f] { return heroFrame(f - 1); }});
     for (int n = 1; n <= 20; ++n)
         list.push_back({"icon_" + twoDigits(n) + ".bmp", [n] { return placeIcon(n); }});
+    // The rivals: three frames each, and the bullet train as a single picture.
+    for (const std::string& id : rivalIds())
+        for (int f = 1; f <= 3; ++f)
+            list.push_back(
+                {id + std::to_string(f) + ".bmp", [id, f] { return rivalFrame(id, f - 1); }});
+    list.push_back({"KANATA.bmp", bulletTrain});
+    // The race screen: the road, the places' scrolling layers and the sky layers.
+    list.push_back({"road.bmp", raceRoad});
+    for (int n = 1; n <= 9; ++n)
+        list.push_back({"bg" + twoDigits(n) + ".bmp", [n] { return raceBackground(n); }});
+    for (int n = 1; n <= 2; ++n)
+        list.push_back({"sub" + twoDigits(n) + ".bmp", [n] { return raceSky(n); }});
+    // Effects of the race and the end of the story.
+    for (int n = 1; n <= 3; ++n)
+        list.push_back({"wind" + std::to_string(n) + ".bmp", [n] { return windFrame(n - 1); }});
+    for (int n = 1; n <= 6; ++n)
+        list.push_back({"philip" + std::to_string(n) + ".bmp", [n] { return philipFrame(n); }});
+    list.push_back({"effect.bmp", effectBurst});
+    list.push_back({"gameover.bmp", gameOverPicture});
     return list;
 }
 
@@ -69,5 +94,16 @@ int main(int argc, char** argv) {
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("assetgen: %d pictures in %s/img (%.0f ms)\n", written, game.string().c_str(), ms);
+    // The sound effects and the music; ZB_SOUND_REPORT=1 prints how loud and how
+    // bright each piece and section came out.
+    const auto soundStart = std::chrono::steady_clock::now();
+    const int sounds =
+        zb::audio::writeAll((game / "dat").string(), std::getenv("ZB_SOUND_REPORT") != nullptr);
+    if (sounds < 0) return 1;
+    const double soundMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - soundStart)
+            .count();
+    std::printf("assetgen: %d sounds and pieces of music in %s/dat (%.0f ms)\n", sounds,
+                game.string().c_str(), soundMs);
     return 0;
 }
