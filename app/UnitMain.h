@@ -351,9 +351,13 @@ class TForm1 : public Form, public FormControls {
     void AppTutor();
 
   private:
-    void createControls();   // app/Layout.cpp
-    void layoutControls();   // app/Layout.cpp
-    void bindFormHandlers(); // app/Layout.cpp
+    void createControls();       // app/Layout.cpp
+    void layoutControls();       // app/Layout.cpp
+    void bindFormHandlers();     // app/Layout.cpp
+    void bindMapHandlers();      // map/MapControls.cpp
+    void bindDataMenuHandlers(); // save/DataMenuControls.cpp
+    void createShopControls();   // shop/ShopControls.cpp
+    void bindShopHandlers();     // shop/ShopControls.cpp
     void placeTitle();
     void fatalImage(const std::string& gamePath);
     void windowedLayout();
