@@ -11,36 +11,6 @@ namespace zb {
 
 namespace {
 
-// The music files by number, relative to the game's folder; [0] is no music.
-constexpr std::array<const char*, kMusicCount + 1> kMusicFiles = {
-    nullptr,
-    "dat\\free0628.wma",            // 1  opening and story scenes
-    "dat\\k_106.wma",               // 2  city map
-    "dat\\spmo_turb2.wma",          // 3  ordinary race; city map once doneChallenge21
-    "dat\\k_140.wma",               // 4  race at place 6 once doneChallenge3
-    "dat\\k_141.wma",               // 5  race once doneLast3
-    "dat\\free0558.wma",            // 6  race once doneLast6
-    "dat\\house_006.wma",           // 7  driving school
-    "dat\\Kmp107-invention_k2.wma", // 8
-    "dat\\k_27.wma",                // 9
-    "dat\\Kmp141-stage1.wma",       // 10
-    "dat\\free41.wma",              // 11
-    "dat\\KmpJ12-j_doos1.wma",      // 12
-    "dat\\k_110.wma",               // 13
-    "dat\\free0211.wma",            // 14
-    "dat\\free0227.wma",            // 15
-    "dat\\house_015.wma",           // 16 parts shop
-    "dat\\slap_bass_r_002.wma",     // 17 bike setting
-    "dat\\dos.wma",                 // 18
-    "dat\\sora_012_.wma",           // 19
-    "dat\\k_104.wma",               // 20
-    "dat\\free0625.wma",            // 21
-    "dat\\continue_007.wma",        // 22
-    "dat\\continue2_012.wma",       // 23
-    "dat\\free0301.wma",            // 24 ending, played once
-};
-static_assert(kMusicFiles.size() == 25);
-
 constexpr std::uint32_t kMp3TimerInterval = 100;
 
 } // namespace

@@ -3,6 +3,8 @@
 // several sound at once and each restarts instantly. Music: the table of pieces
 // the form's music methods (sound/Music.cpp) play by number.
 
+#include "data/UnitConst.h"
+
 #include <cstdint>
 
 namespace zb {
@@ -25,7 +27,7 @@ void closeAllSoundEffects(TForm1& form);
 void loopSoundEffect(TForm1& form, std::uint8_t n);
 
 // Music 1..24: 1..23 loop, 24 (the ending) plays once.
-constexpr std::uint8_t kMusicCount = 24;
+constexpr std::uint8_t kMusicCount = kMusicPieceCount;
 constexpr std::uint8_t kEndingMusic = 24;
 // The file of music n ("dat\k_106.wma" for 2); null outside 1..24.
 const char* musicFile(std::uint8_t n);

@@ -1744,32 +1744,16 @@ fs::path gameDat() {
     return fs::path(ZB_GAME_DIR) / "dat";
 }
 
-// The music by number, as the game opens it.
+// The music by number, under the names the game opens.
 const std::vector<std::string>& musicNames() {
-    static const std::vector<std::string> names = {"free0628.wma",
-                                                   "k_106.wma",
-                                                   "spmo_turb2.wma",
-                                                   "k_140.wma",
-                                                   "k_141.wma",
-                                                   "free0558.wma",
-                                                   "house_006.wma",
-                                                   "Kmp107-invention_k2.wma",
-                                                   "k_27.wma",
-                                                   "Kmp141-stage1.wma",
-                                                   "free41.wma",
-                                                   "KmpJ12-j_doos1.wma",
-                                                   "k_110.wma",
-                                                   "free0211.wma",
-                                                   "free0227.wma",
-                                                   "house_015.wma",
-                                                   "slap_bass_r_002.wma",
-                                                   "dos.wma",
-                                                   "sora_012_.wma",
-                                                   "k_104.wma",
-                                                   "free0625.wma",
-                                                   "continue_007.wma",
-                                                   "continue2_012.wma",
-                                                   "free0301.wma"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> v;
+        for (int n = 1; n <= kMusicPieceCount; ++n) {
+            const std::string path = kMusicFiles[static_cast<std::size_t>(n)];
+            v.push_back(path.substr(path.find('\\') + 1));
+        }
+        return v;
+    }();
     return names;
 }
 

@@ -2,6 +2,7 @@
 // The game's sound: the numbered sound effects (dat/se1.wav .. dat/se31.wav)
 // and the 24 pieces of music, all composed and rendered by the generator.
 
+#include "data/UnitConst.h"
 #include "tools/assetgen/SoundFiles.h"
 #include "tools/assetgen/Synth.h"
 
@@ -11,7 +12,7 @@
 namespace zb::audio {
 
 constexpr int kSoundEffects = 31;
-constexpr int kMusicPieces = 24;
+constexpr int kMusicPieces = kMusicPieceCount;
 constexpr int kMusicBitRate = 48000;
 
 // Effect n (1..31), mono at synth::kRate.

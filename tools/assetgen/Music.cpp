@@ -1,6 +1,7 @@
 // The game's music: 24 pieces, each written as a small score for the sequencer.
 // Pieces loop as a whole, so each ends on its bar line and its tails ring into
 // its start; only the ending song plays once and rings out.
+#include "data/UnitConst.h"
 #include "tools/assetgen/Audio.h"
 #include "tools/assetgen/Instruments.h"
 
@@ -13,31 +14,6 @@ using synth::Section;
 using synth::Song;
 
 namespace {
-
-const char* const kMusicFiles[kMusicPieces] = {"free0628.wma",
-                                               "k_106.wma",
-                                               "spmo_turb2.wma",
-                                               "k_140.wma",
-                                               "k_141.wma",
-                                               "free0558.wma",
-                                               "house_006.wma",
-                                               "Kmp107-invention_k2.wma",
-                                               "k_27.wma",
-                                               "Kmp141-stage1.wma",
-                                               "free41.wma",
-                                               "KmpJ12-j_doos1.wma",
-                                               "k_110.wma",
-                                               "free0211.wma",
-                                               "free0227.wma",
-                                               "house_015.wma",
-                                               "slap_bass_r_002.wma",
-                                               "dos.wma",
-                                               "sora_012_.wma",
-                                               "k_104.wma",
-                                               "free0625.wma",
-                                               "continue_007.wma",
-                                               "continue2_012.wma",
-                                               "free0301.wma"};
 
 Voice gated(Voice v, double gate) {
     v.gate = gate;
@@ -735,7 +711,9 @@ Song endingSong() {
 
 std::string musicFile(int n) {
     if (n < 1 || n > kMusicPieces) throw std::out_of_range("no music " + std::to_string(n));
-    return kMusicFiles[n - 1];
+    // The game's path ("dat\\k_106.wma") less its folder.
+    const std::string path = kMusicFiles[static_cast<std::size_t>(n)];
+    return path.substr(path.find('\\') + 1);
 }
 
 Song musicScore(int n) {
