@@ -8,8 +8,7 @@
 namespace zb {
 
 void TForm1::placeTitle() {
-    for (int i = 1; i <= 3; ++i)
-        lines[static_cast<std::size_t>(i)]->setCaption("");
+    clearLine();
     waku1->setPos(-1, 271);
     MesBox->top = 290;
     newGameButton->setPos(401, 304);

@@ -19,8 +19,7 @@ constexpr int kFrontX = 100; // the hero's right edge while the road scrolls
 
 void TForm1::Reset() {
     closeSceneSoundEffects(*this);
-    for (int i = 1; i <= 3; ++i)
-        lines[static_cast<std::size_t>(i)]->setCaption("");
+    clearLine();
     race.gear = 0;
     race.resultTick = race.winPicTick = race.signalCount = race.raceStarted = 0;
     race.behindAlert = race.comebackDone = race.deadHeatOn = 0;

@@ -30,6 +30,16 @@ class GameFolder {
     std::filesystem::path oldCwd_;
 };
 
+// The game's generator written out again from its definition, so a test can
+// say where each draw must land without trusting the game's own copy.
+struct ReferenceRandom {
+    std::uint32_t seed;
+    std::uint32_t operator()(std::uint32_t n) {
+        seed = seed * 134775813u + 1u;
+        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * n) >> 32);
+    }
+};
+
 class Game {
   public:
     Game();

@@ -14,20 +14,11 @@
 using namespace zb;
 using zb::test::Game;
 using zb::test::GameFolder;
+using zb::test::ReferenceRandom;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The game's generator written out again from its definition, so the tests can
-// say where each draw must land.
-struct ReferenceRandom {
-    std::uint32_t seed;
-    std::uint32_t operator()(std::uint32_t n) {
-        seed = seed * 134775813u + 1u;
-        return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * n) >> 32);
-    }
-};
 
 void putPicture(const GameFolder& folder, const std::string& name, int w, int h) {
     ASSERT_TRUE(folder.putPicture(name, w, h, rgb(10, 20, 30)));
