@@ -31,7 +31,11 @@
 //   win, win2..win6, lose 130 x 46, audience1/2 136 x 38, flying 106 x 40,
 //   rainPict 514 x 100, wIconSunny/Rainy/Windy/No 18 x 18, weatherBack 36 x 22 (solid)
 // and the shop's, drawn in shop/ShopPictures.cpp: itemBack1, itemBack2 515 x 272
-// (solid), legend 92 x 16.
+// (solid), legend 92 x 16;
+// the story's, drawn in story/ScenePictures.cpp: facePHMS1..4 100 x 100 (solid),
+// the portraits of the pizza hero's unmasking;
+// and the driving school's, drawn in school/SchoolPictures.cpp: tutorBack
+// 230 x 130 (solid), tutorCircle1..3 40 x 40.
 //
 // Keyed pictures are magenta in their bottom-left pixel and edged in a dark
 // colour, so nothing is anti-aliased against the key. Solid pictures keep their
@@ -39,7 +43,9 @@
 #include "app/StockPictures.h"
 
 #include "app/RacePictures.h"
+#include "school/SchoolPictures.h"
 #include "shop/ShopPictures.h"
+#include "story/ScenePictures.h"
 #include "ui/Draw.h"
 
 #include <algorithm>
@@ -398,6 +404,8 @@ StockPictures::StockPictures() {
         p["icNoise" + std::to_string(i)] = noiseFrame(i);
     drawRacePictures(p);
     drawShopPictures(p);
+    drawScenePictures(p);
+    drawSchoolPictures(p);
 }
 
 ImagePtr StockPictures::get(const std::string& name) const {

@@ -32,6 +32,7 @@ extern "C" {
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zb {
@@ -325,6 +326,15 @@ const std::vector<StockEntry>& stockTable() {
         {"icNoise2", 90, 74, false},
         {"icNoise3", 90, 74, false},
         {"icNoise4", 90, 74, false},
+        // The pizza hero's unmasking (portrait 124) and the driving school.
+        {"facePHMS1", 100, 100, false},
+        {"facePHMS2", 100, 100, false},
+        {"facePHMS3", 100, 100, false},
+        {"facePHMS4", 100, 100, false},
+        {"tutorBack", 230, 130, false},
+        {"tutorCircle1", 40, 40, true},
+        {"tutorCircle2", 40, 40, true},
+        {"tutorCircle3", 40, 40, true},
     };
     return table;
 }
@@ -740,6 +750,23 @@ std::vector<FileEntry> generatedFiles() {
         files.push_back({"philip" + std::to_string(n) + ".bmp", -1, -1, true});
     files.push_back({"effect.bmp", -1, -1, true});
     files.push_back({"gameover.bmp", 514, 385, false});
+    // The portraits the scenes load ("face" + stem + expression), solid 100 x 100.
+    const std::pair<const char*, int> portraits[] = {
+        {"Koichiro", 10}, {"Kazuto", 6},    {"Miki", 10},  {"Yosuke", 3},  {"TracerA", 3},
+        {"TracerB", 2},   {"Rob", 3},       {"Philip", 3}, {"PHM", 1},     {"Tengu", 1},
+        {"Father", 6},    {"ZingoChan", 2}, {"Sachi", 7},  {"Manager", 3}, {"SachiM", 5},
+        {"KoichiroM", 6}, {"FatherM", 4}};
+    for (const auto& [stem, count] : portraits)
+        for (int n = 1; n <= count; ++n)
+            files.push_back(
+                {std::string("face") + stem + std::to_string(n) + ".bmp", 100, 100, false});
+    // The scenes' props and the final screen's jacket.
+    files.push_back({"tv01.bmp", 140, 110, true});
+    files.push_back({"tv02.bmp", 140, 110, true});
+    files.push_back({"wall.bmp", 514, 315, false});
+    files.push_back({"ss.bmp", 200, 150, true});
+    files.push_back({"tournament1.bmp", 300, 200, false});
+    files.push_back({"jacket.bmp", 250, 200, false});
     return files;
 }
 

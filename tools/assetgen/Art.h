@@ -178,6 +178,13 @@ Image philipFrame(int frame); // 1..6, keyed
 Image effectBurst();          // keyed, shown stretched
 Image gameOverPicture();      // 514 x 385
 
+// ---- props of the story scenes (Props.cpp) ----
+Image tvPicture(int number); // 1 a pizza commercial, 2 the news; 140 x 110, keyed
+Image shopWall();            // inside the pizza shop, 514 x 315
+Image ssTrophy();            // the winged SS trophy, 200 x 150, keyed
+Image tournamentBoard();     // the stadium's bracket, 300 x 200
+Image jacketPicture();       // the hero and the title for the final screen, 250 x 200
+
 // ---- pictures (one function per file subject) ----
 Image titlePicture();
 Image backPicture(int number); // 1..16

@@ -3,6 +3,7 @@
 // write the same bytes.
 #include "tools/assetgen/Art.h"
 #include "tools/assetgen/Audio.h"
+#include "tools/assetgen/Portraits.h"
 
 #include <chrono>
 #include <cstdio>
@@ -58,6 +59,18 @@ std::vector<Output> outputs() {
         list.push_back({"philip" + std::to_string(n) + ".bmp", [n] { return philipFrame(n); }});
     list.push_back({"effect.bmp", effectBurst});
     list.push_back({"gameover.bmp", gameOverPicture});
+    // The story: every character's portraits, the props of the scenes and the
+    // jacket of the final screen.
+    for (const zb::portrait::PortraitSet& set : zb::portrait::portraitSets())
+        for (int n = 1; n <= set.count; ++n)
+            list.push_back({std::string("face") + set.stem + std::to_string(n) + ".bmp",
+                            [who = set.who, n] { return zb::portrait::paintPortrait(who, n); }});
+    for (int n = 1; n <= 2; ++n)
+        list.push_back({"tv" + twoDigits(n) + ".bmp", [n] { return tvPicture(n); }});
+    list.push_back({"wall.bmp", shopWall});
+    list.push_back({"ss.bmp", ssTrophy});
+    list.push_back({"tournament1.bmp", tournamentBoard});
+    list.push_back({"jacket.bmp", jacketPicture});
     return list;
 }
 
