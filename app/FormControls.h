@@ -109,6 +109,14 @@ struct FormControls {
     Picture* saveButton = nullptr;
     Picture* saveinfo = nullptr;
     Button* resetButton = nullptr;
+    Picture* tutorBack = nullptr; // the lesson's panel, its four lines and buttons
+    Label* tutorLabel1 = nullptr;
+    Label* tutorLabel2 = nullptr;
+    Label* tutorLabel3 = nullptr;
+    Label* tutorLabel4 = nullptr;
+    Button* prevButton = nullptr;
+    Button* nextButton = nullptr;
+    Picture* tutorCircle = nullptr; // the lesson's hint circle
     Picture* iconMap = nullptr;
     Picture* map_arrow_up = nullptr;
     Picture* map_arrow_down = nullptr;
@@ -189,6 +197,7 @@ struct FormControls {
     std::array<std::array<Picture*, 4>, 3> speedDigits{}; // [lane 1..2][hundreds, tens, units]
     std::array<Label*, 3> timeLabels{};                   // [lane 1..2]
     std::array<Picture*, 3> resultPics{};                 // [lane 1..2]
+    std::array<Label*, 5> tutorLabels{};                  // [1..4] the lesson's lines
 };
 
 } // namespace zb

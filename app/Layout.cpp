@@ -52,8 +52,8 @@ const Placement kLayout[] = {
     {"waku1", -1, 271, -1, -1, false},
     {"MesBox", 0, 290, 520, 116, false},
     {"waku2", -1, -25, -1, -1, false},
-    {"name1", 7, 277, -1, -1, false},
-    {"name2", 402, 3, -1, -1, false},
+    {"name1", 7, 277, -1, -1, true},
+    {"name2", 402, 3, -1, -1, true},
     {"bgImgMain", 0, -1, 514, 181, false},
     {"bgImgMain2", 514, -1, 514, 181, false},
     {"bgImgRoad", 0, 179, 514, 189, false},
@@ -127,6 +127,14 @@ const Placement kLayout[] = {
     {"saveinfo", 461, 304, -1, -1, false},
     {"endTutorButton", 1, 1, 74, 22, false},
     {"resetButton", 77, 1, 64, 22, false},
+    {"tutorBack", 143, 70, -1, -1, false},
+    {"tutorLabel1", 155, 81, -1, -1, false},
+    {"tutorLabel2", 155, 102, -1, -1, false},
+    {"tutorLabel3", 155, 123, -1, -1, false},
+    {"tutorLabel4", 155, 144, -1, -1, false},
+    {"prevButton", 219, 172, 72, 22, false},
+    {"nextButton", 295, 172, 72, 22, false},
+    {"tutorCircle", 37, 181, -1, -1, false},
     {"newGameButton", 401, 304, 100, 25, true},
     {"continueButton", 401, 335, 100, 25, true},
     {"objectImg", 0, 0, -1, -1, false},
@@ -151,7 +159,6 @@ void TForm1::createControls() {
     bgImgRoad = picture(m, "bgImgRoad");
     for (Picture* p : {bgImgMain, bgImgMain2, bgImgSub, bgImgSub2, bgImgRoad})
         p->autoSize = false;
-    jacket = picture(m, "jacket", false);
     objectImg = picture(m, "objectImg");
     chara3 = picture(m, "chara3");
     chara2 = picture(m, "chara2");
@@ -239,6 +246,7 @@ void TForm1::createControls() {
     goButton = button(m, "goButton", "入る");
     commonBackButton = button(m, "commonBackButton", "戻る");
     resetButton = button(m, "resetButton", "リセット");
+    createSchoolControls(); // the lesson's panel and circle, over the race screen
 
     // Panels on the form itself, above the game area.
     // The map first: the weather and points panels overlap its lower edge.
@@ -302,6 +310,8 @@ void TForm1::createControls() {
         p->colour = rgb(32, 32, 32);
 
     createShopControls();
+    // The jacket picture of the last screen lies over the records view.
+    jacket = picture(*itemPanel, "jacket", false);
 
     newGameButton = button(f, "newGameButton", "ニューゲーム");
     continueButton = button(f, "continueButton", "コンティニュー");
@@ -372,7 +382,9 @@ void TForm1::bindFormHandlers() {
     // leaves controls that have handlers alone.
     bindMapHandlers();
     bindDataMenuHandlers();
+    bindChoiceHandlers();
     bindShopHandlers();
+    bindSchoolHandlers();
 
     // Every control a click can land on during a race or a scene passes it to
     // the form's routing, unless it has handlers of its own.

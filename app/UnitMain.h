@@ -20,6 +20,7 @@
 #include "save/ProgressRecord.h"
 #include "save/StoryFlags.h"
 #include "story/SceneState.h"
+#include "story/Script.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
 
@@ -329,26 +330,93 @@ class TForm1 : public Form, public FormControls {
     void mapMouseUp(Control& sender, MouseButton button, ShiftState shift, int x, int y);
     void mapMouseMove(Control& sender, ShiftState shift, int x, int y);
 
-    // ===== story/ =====
-    void AppEvent();
-    void event();
-    void battleEvent();
+    // ===== story/: the message window (Presentation.cpp) =====
+    void showName(int label, int speaker);
+    void showName1(int speaker);
+    void showNameStr1(const std::string& text);
+    void clearName();
+    void clearLine();
+    void changeFace(int portrait, int n);
+    void shakeMes(int dy);
+    void shakeMessage();
+    void zingoChan();
+    void eventMove();
     bool isEventMoveDone() const;
     void finishEventMoves();
-    void battleEventStart();
+    void moveCursor();
+    void AppEvent();
+    void AppMoveOnly();
+
+    // ===== story/: the choice box (ChoiceBox.cpp) =====
+    static constexpr int kChoiceLeft = 190; // where scenes show the box
+    static constexpr int kChoiceTop = 104;
+    void showChoiceBox(const std::string& choice1, const std::string& choice2, int boxLeft,
+                       int boxTop);
+    void hideChoiceBox();
+    void askChoice(std::uint8_t mode);
+    void AppSelectCursor();
+    void choice1LabelMouseMove(Control& sender, ShiftState shift, int x, int y);
+    void choice2LabelMouseMove(Control& sender, ShiftState shift, int x, int y);
+    void choiceLabelMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void selectBackMouseLeave(Control& sender);
+    void selectCursorMouseLeave(Control& sender);
+    void selectCursorMouseDown(Control& sender, MouseButton button, ShiftState shift, int x, int y);
+    void selectDown();
+    void resumeScene();
+    void selectReady(int choice);
+    void selectWhy(int choice);
+    void selectSachi(int choice);
+    void selectRetry(int choice);
+
+    // ===== story/: which scene is due (Dispatch.cpp) =====
+    const script::Scene* dueEventScene();
+    const script::Scene* dueBattleScene() const;
+    void event();
+    void battleEvent();
     bool isBeforeBattleEvent();
     bool isAfterBattleEvent();
-    void eventToGameOver();
+
+    // ===== story/: in and out of scenes (SceneFlow.cpp, GameOver.cpp) =====
+    void eventSceneLayout();
+    void closeSceneWindow();
+    void battleEventStart();
+    void battleEventToRace();
+    void battleEventTo();
+    void battleEventToMap();
+    void battleEventToEvent();
     void transferToEvent();
-    void showName(int label, int machine);
-    void clearLine();
     void eventToMap();
-    void changeFace(int portrait, int picture);
+    void eventToBattle();
+    void eventToBattleEvent();
+    void eventToGameOver();
+
+    // ===== story/: the ending (Ending.cpp) =====
+    void toEnding();
+    void AppEnding();
+    void captionMove();
+    void ending();
+    void castRider(int slot, int machine);
+    void moveRider(int slot, int target, int speed, bool right);
+    void castCard(const std::string& upper, const std::string& lower, int lineWidth);
+    void finalScreen();
 
     // ===== school/ =====
+    // The lesson is a page machine over the race screen: explanation pages are
+    // turned with the buttons, riding pages turn themselves (LessonPages.cpp).
+    std::int16_t tutorStep = 0;  // the page shown, 0..32
+    void createSchoolControls(); // SchoolControls.cpp
+    void bindSchoolHandlers();   // SchoolControls.cpp
+    void mapToTutor();           // Lessons.cpp: the school's menu
+    void selectSchool(int choice);
     void getReadyToTutor();
-    void mapToTutor();
+    void nextButtonClick();
+    void prevButtonClick();
+    void resetButtonClick();
+    void endTutorButtonClick();
+    void showTutorMessage(); // LessonPages.cpp
+    void checkTutor();
     void AppTutor();
+    void AppTutorCircle();
 
   private:
     void createControls();       // app/Layout.cpp
@@ -356,6 +424,7 @@ class TForm1 : public Form, public FormControls {
     void bindFormHandlers();     // app/Layout.cpp
     void bindMapHandlers();      // map/MapControls.cpp
     void bindDataMenuHandlers(); // save/DataMenuControls.cpp
+    void bindChoiceHandlers();   // story/ChoiceBox.cpp
     void createShopControls();   // shop/ShopControls.cpp
     void bindShopHandlers();     // shop/ShopControls.cpp
     void placeTitle();

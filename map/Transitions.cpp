@@ -107,8 +107,7 @@ void TForm1::mapToEvent(std::uint8_t clearMap) {
         mapPanel->visible = true; // the scene plays over the map
     goButton->visible = false;
     clearLine();
-    for (int i = 1; i <= 3; ++i)
-        lines[static_cast<std::size_t>(i)]->setPos(12, 302 + 21 * (i - 1));
+    eventSceneLayout();
     waku1->setPicture(stock.get("wakuImg1"));
     screenMode = 13;
     scene.eventStep = 0;

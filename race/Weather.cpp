@@ -134,9 +134,10 @@ void TForm1::showFlying() {
     for (Control* c : std::initializer_list<Control*>{SignalBar, SigBoxLeft, SigBoxRight, pi,
                                                       sigcnt, sigcnt2, sigback, rainPict})
         c->visible = false;
-    if (screenMode == 17) {
-        // Driving school: the lesson's back picture and its four labels leave the
-        // screen here too, once the school's controls exist.
+    if (screenMode == 17) { // the lesson's panel makes way for the notice
+        tutorBack->visible = false;
+        for (int i = 1; i <= 4; ++i)
+            tutorLabels[static_cast<std::size_t>(i)]->visible = false;
     }
     flying->visible = true;
     installIdle("AppFlying", kFlyingPeriod, &TForm1::AppFlying);
@@ -146,9 +147,10 @@ void TForm1::AppFlying() {
     // One step, 600 ms after the false start: the riders come back and the count
     // starts again from the beginning. Gear and speed stay as they are.
     riders[1]->visible = true;
-    if (screenMode == 17) {
-        // Driving school: the lesson's back picture and its four labels come back
-        // here, once the school's controls exist.
+    if (screenMode == 17) { // the lesson's panel returns; no rival rides there
+        tutorBack->visible = true;
+        for (int i = 1; i <= 4; ++i)
+            tutorLabels[static_cast<std::size_t>(i)]->visible = true;
     } else if (race.enemyNo != 17) {
         riders[2]->visible = true; // the truck only appears once it has driven in
     }

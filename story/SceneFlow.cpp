@@ -1,38 +1,100 @@
-// Scenes and story progression. The scene engine arrives with the story; these
-// are the entry points the routing and the race call.
+// Into and out of scenes: from the map and from the race screen, into a race,
+// back to the map, and from one screen's scene into the other's.
 
 #include "app/UnitMain.h"
-#include "data/UnitConst.h"
 
 namespace zb {
 
-void TForm1::AppEvent() {}
-void TForm1::event() {}
-void TForm1::battleEvent() {}
-void TForm1::battleEventStart() {}
-bool TForm1::isBeforeBattleEvent() {
-    return false;
-}
-bool TForm1::isAfterBattleEvent() {
-    return false;
-}
-void TForm1::eventToGameOver() {}
-void TForm1::transferToEvent() {}
-void TForm1::changeFace(int, int) {}
-
-void TForm1::clearLine() {
+// The message window as an event scene shows it over a still background.
+void TForm1::eventSceneLayout() {
+    name1->top = 277;
+    waku1->top = 271;
+    waku2->top = -25;
+    MesBox->top = 290;
     for (int i = 1; i <= 3; ++i)
-        lines[static_cast<std::size_t>(i)]->setCaption("");
-    name1->setCaption("");
+        lines[static_cast<std::size_t>(i)]->setPos(12, 302 + 21 * (i - 1));
+    facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
 }
 
-// Back to the map after a scene.
-void TForm1::eventToMap() {
+// What every way out of a scene clears: the shake, the portrait, the lines and
+// the waiting marker.
+void TForm1::closeSceneWindow() {
     scene.mesShaking = 0;
     face->setPicture(nullptr);
     facePanel->visible = false;
     clearLine();
     cursor->visible = false;
+}
+
+// A scene on the race screen, before or after a race. A race with nothing left
+// to tell goes on as if its scene had played.
+void TForm1::battleEventStart() {
+    if (dueBattleScene() == nullptr) {
+        if (screenMode == 7) {
+            backToMap();
+        } else {
+            scene.preRaceSceneDone = 1;
+            getReadyToStart();
+        }
+        return;
+    }
+    screenMode = 4;
+    name1->top = 295;
+    waku1->top = 289;
+    waku2->top = -25;
+    MesBox->top = 308;
+    for (int i = 1; i <= 3; ++i)
+        lines[static_cast<std::size_t>(i)]->setPos(12, 320 + 21 * (i - 1));
+    scene.eventStep = 0;
+    // Installed before the first step, so a scene that leaves at once keeps the
+    // handler its way out installs.
+    installIdle("AppMoveOnly", kStepPeriod, &TForm1::AppMoveOnly);
+    battleEvent();
+}
+
+// The scene before the race is over: the race itself, without the scene again.
+void TForm1::battleEventToRace() {
+    closeSceneWindow();
+    scene.preRaceSceneDone = 1;
+    mapToBattle();
+}
+
+void TForm1::battleEventTo() {
+    closeSceneWindow();
+    rainPict->visible = false;
+    scene.preRaceSceneDone = 1;
+    installIdle("AppWakuMove", kStepPeriod, &TForm1::AppWakuMove);
+}
+
+void TForm1::battleEventToMap() {
+    screenMode = 7;
+    battleEventTo();
+}
+
+void TForm1::battleEventToEvent() {
+    screenMode = 8;
+    battleEventTo();
+}
+
+// After the frame has slid back: the scene due at this place, over a still
+// background.
+void TForm1::transferToEvent() {
+    scene.sceneScrollOn = 0;
+    for (Control* c : std::initializer_list<Control*>{chara1, chara2, chara3, rainPict, bgImgMain,
+                                                      bgImgMain2, bgImgRoad, bgImgSub, bgImgSub2})
+        c->visible = false;
+    clearLine();
+    eventSceneLayout();
+    screenMode = 13;
+    scene.eventStep = 0;
+    installIdle("AppEvent", kStepPeriod, &TForm1::AppEvent);
+    event();
+}
+
+// Back to the map after a scene.
+void TForm1::eventToMap() {
+    closeSceneWindow();
+    objectImg->visible = false;
     waku1->setPicture(stock.get("wakuImg2"));
     waku1->top = 271;
     MesBox->top = 290;
@@ -48,34 +110,18 @@ void TForm1::eventToMap() {
     showPlaceInfo();
 }
 
-// Name labels: numbers below 100 are machines and show the machine's name.
-void TForm1::showName(int label, int speaker) {
-    Label& l = *names[static_cast<std::size_t>(label)];
-    if (const Machine* m = findMachine(speaker)) {
-        l.setCaption(std::string(m->displayName));
-        l.fontColour = rgb(255, 255, 255);
-    }
+void TForm1::eventToBattle() {
+    objectImg->visible = false;
+    mapToBattle();
+    LoadBackImg();
 }
 
-// A rider is still moving while either of its move flags is set.
-bool TForm1::isEventMoveDone() const {
-    const int slots = scene.thirdRiderOn ? 3 : 2;
-    for (int i = 1; i <= slots; ++i) {
-        const RiderMove& m = scene.moves[static_cast<std::size_t>(i)];
-        if (m.moveRight || m.moveLeft) return false;
-    }
-    return true;
-}
-
-// Enter or Space while riders move: every move ends at its target at once.
-void TForm1::finishEventMoves() {
-    const int slots = scene.thirdRiderOn ? 3 : 2;
-    for (int i = 1; i <= slots; ++i) {
-        RiderMove& m = scene.moves[static_cast<std::size_t>(i)];
-        if (!m.moveRight && !m.moveLeft) continue;
-        riders[static_cast<std::size_t>(i)]->left = m.moveTarget;
-        m = RiderMove{};
-    }
+// Into a race whose own scene plays once the frame has slid in.
+void TForm1::eventToBattleEvent() {
+    objectImg->visible = false;
+    scene.preRaceSceneDone = 0;
+    cursor->visible = false;
+    mapToBattle();
 }
 
 } // namespace zb

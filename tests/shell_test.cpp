@@ -135,17 +135,21 @@ TEST(Keys, EnterOrSpaceFinishesRiderMovesBeforeAdvancingARaceScene) {
     EXPECT_EQ(f.scene.moves[2].moveTarget, 0);
 }
 
-TEST(Keys, ThirdRiderMovesOnlyWhileItIsOn) {
+TEST(Keys, EnterFinishesOnlyTheRidersTakingPart) {
     GameFolder folder;
     Game g;
     TForm1& f = g.f();
     f.screenMode = 4;
     f.scene.moves[3] = RiderMove{50, 2, 1, 0};
-    EXPECT_TRUE(f.isEventMoveDone()) << "slot 3 does not count without the third rider";
+    EXPECT_FALSE(f.isEventMoveDone()) << "every slot counts, whatever thirdRiderOn says";
+    g.key(vk::Enter);
+    EXPECT_NE(f.chara3->left, 50) << "Enter finishes the moves of the riders taking part";
     f.scene.thirdRiderOn = 1;
-    EXPECT_FALSE(f.isEventMoveDone());
     g.key(vk::Enter);
     EXPECT_EQ(f.chara3->left, 50);
+    EXPECT_TRUE(f.isEventMoveDone());
+    f.race.philipAnimOn = 1;
+    EXPECT_FALSE(f.isEventMoveDone()) << "the special animation counts as a move";
 }
 
 TEST(FullScreen, AltEnterTwiceRestoresEveryShiftedPanelAndCentres) {

@@ -1,0 +1,96 @@
+// Scenes still to be written: each records its flag and leaves the way the
+// story goes on from it, so the story can be played through while they are
+// being written.
+
+#include "story/Scenes.h"
+
+namespace zb::scenes {
+
+using namespace script;
+
+namespace {
+Scene pending(std::string_view name, StoryFlag f, Exit e) {
+    return {name, {{record(f), leave(e)}}};
+}
+Scene pending(std::string_view name, Exit e) {
+    return {name, {{leave(e)}}};
+}
+} // namespace
+
+// clang-format off
+const Scene eventSachi1 = pending("eventSachi1", doneSachi1, Exit::Map);
+const Scene eventRHouse1 = pending("eventRHouse1", doneRHouse1, Exit::Map);
+const Scene eventRHouse2 = pending("eventRHouse2", doneRHouse2, Exit::Race);
+const Scene battleEventBayStreet1 = pending("battleEventBayStreet1", doneBayStreet1, Exit::ToRace);
+const Scene battleEventBayStreet2 = pending("battleEventBayStreet2", doneBayStreet2, Exit::BattleToMap);
+const Scene eventTV1 = pending("eventTV1", doneTV1, Exit::Map);
+const Scene battleEventRHouse3 = pending("battleEventRHouse3", doneRHouse3, Exit::ToRace);
+const Scene battleEventRHouse4 = pending("battleEventRHouse4", doneRHouse4, Exit::BattleToMap);
+const Scene battleEventDemoEx1 = pending("battleEventDemoEx1", doneDemoEx1, Exit::ToRace);
+const Scene battleEventDemoEx2 = pending("battleEventDemoEx2", doneDemoEx2, Exit::BattleToMap);
+const Scene eventNoCustomers = pending("eventNoCustomers", doneNoCustomers, Exit::Map);
+const Scene eventSachi2 = pending("eventSachi2", doneSachi2, Exit::Map);
+const Scene battleEventBayStreet3 = pending("battleEventBayStreet3", doneBayStreet3, Exit::ToRace);
+const Scene battleEventBayStreet4 = pending("battleEventBayStreet4", doneBayStreet4, Exit::BattleToMap);
+const Scene eventRHouse5 = pending("eventRHouse5", doneRHouse5, Exit::Race);
+const Scene battleEventRHouse6 = pending("battleEventRHouse6", doneRHouse6, Exit::BattleToMap);
+const Scene battleEventStreet3 = pending("battleEventStreet3", doneStreet3, Exit::ToRace);
+const Scene battleEventStreet4 = pending("battleEventStreet4", doneStreet4, Exit::BattleToMap);
+const Scene eventLastNight1 = pending("eventLastNight1", doneLastNight1, Exit::Map);
+const Scene eventChallenge1 = pending("eventChallenge1", doneChallenge1, Exit::Race);
+const Scene battleEventChallenge2 = pending("battleEventChallenge2", doneChallenge2, Exit::BattleToEvent);
+const Scene eventChallenge3 = pending("eventChallenge3", doneChallenge3, Exit::RaceWithScene);
+const Scene battleEventChallenge4 = pending("battleEventChallenge4", doneChallenge4, Exit::ToRace);
+const Scene battleEventChallenge5 = pending("battleEventChallenge5", doneChallenge5, Exit::ToRace);
+const Scene battleEventChallenge6 = pending("battleEventChallenge6", doneChallenge6, Exit::BattleToMap);
+const Scene eventCannotFaceFather = pending("eventCannotFaceFather", doneCannotFaceFather, Exit::Map);
+const Scene eventSachiAbsent = pending("eventSachiAbsent", doneSachiAbsent, Exit::Map);
+const Scene eventWhereIsSachi = pending("eventWhereIsSachi", doneWhereIsSachi, Exit::Map);
+const Scene eventChallenge7 = pending("eventChallenge7", doneChallenge7, Exit::Race);
+const Scene battleEventChallenge8 = pending("battleEventChallenge8", doneChallenge8, Exit::ToRace);
+const Scene battleEventChallenge9 = pending("battleEventChallenge9", doneChallenge9, Exit::BattleToMap);
+const Scene eventPort1 = {"eventPort1", {{record(donePort1), next()}}};
+const Scene eventMemory1 = {"eventMemory1", {{record(doneMemory1), next()}}};
+const Scene eventIsland1 = pending("eventIsland1", doneIsland1, Exit::Map);
+const Scene eventIsland2 = {"eventIsland2", {{record(doneIsland2), next()}}};
+const Scene eventArmy1 = {"eventArmy1", {{record(doneArmy1), next()}}};
+const Scene eventIsland3 = pending("eventIsland3", doneIsland3, Exit::Map);
+const Scene battleEventKusaRace1 = pending("battleEventKusaRace1", doneKusaRace1, Exit::ToRace);
+const Scene battleEventKusaRace2 = pending("battleEventKusaRace2", doneKusaRace2, Exit::BattleToMap);
+const Scene eventIsland4 = pending("eventIsland4", doneIsland4, Exit::Map);
+const Scene eventIsland5 = pending("eventIsland5", doneIsland5, Exit::Map);
+const Scene battleEventKusaRace3 = pending("battleEventKusaRace3", doneKusaRace3, Exit::ToRace);
+const Scene battleEventKusaRace4 = pending("battleEventKusaRace4", doneKusaRace4, Exit::BattleToMap);
+const Scene eventRenraku = pending("eventRenraku", doneRenraku, Exit::Map);
+const Scene eventPort2 = pending("eventPort2", donePort2, Exit::Race);
+const Scene battleEventPort3 = pending("battleEventPort3", donePort3, Exit::ToRace);
+const Scene battleEventPort4 = pending("battleEventPort4", donePort4, Exit::BattleToMap);
+const Scene eventHome1 = pending("eventHome1", doneHome1, Exit::Map);
+const Scene battleEventStation1 = pending("battleEventStation1", doneStation1, Exit::ToRace);
+const Scene eventSachi3 = pending("eventSachi3", doneSachi3, Exit::Map);
+const Scene eventChallenge10 = pending("eventChallenge10", doneChallenge10, Exit::Race);
+const Scene battleEventChallenge11 = pending("battleEventChallenge11", doneChallenge11, Exit::BattleToEvent);
+const Scene eventIsland6 = {"eventIsland6", {{record(doneIsland6), next()}}};
+const Scene eventZingoMan1 = {"eventZingoMan1", {{record(doneZingoMan1), next()}}};
+const Scene eventChallenge12 = pending("eventChallenge12", doneChallenge12, Exit::RaceWithScene);
+const Scene battleEventChallenge13 = pending("battleEventChallenge13", doneChallenge13, Exit::ToRace);
+const Scene battleEventChallenge14 = pending("battleEventChallenge14", doneChallenge14, Exit::BattleToMap);
+const Scene eventChallenge15 = pending("eventChallenge15", doneChallenge15, Exit::Race);
+const Scene battleEventChallenge16 = pending("battleEventChallenge16", doneChallenge16, Exit::ToRace);
+const Scene battleEventChallenge17 = pending("battleEventChallenge17", doneChallenge17, Exit::BattleToMap);
+const Scene eventChallenge18 = pending("eventChallenge18", doneChallenge18, Exit::RaceWithScene);
+const Scene battleEventChallenge19 = pending("battleEventChallenge19", doneChallenge19, Exit::ToRace);
+const Scene battleEventChallenge20 = {"battleEventChallenge20", {{record(doneChallenge20), next()}}};
+const Scene battleEventChallenge21 = pending("battleEventChallenge21", doneChallenge21, Exit::BattleToMap);
+const Scene battleEventLast1 = pending("battleEventLast1", doneLast1, Exit::BattleToEvent);
+const Scene eventLast2 = pending("eventLast2", doneLast2, Exit::RaceWithScene);
+const Scene battleEventLast3 = pending("battleEventLast3", doneLast3, Exit::ToRace);
+const Scene battleEventLast4 = pending("battleEventLast4", doneLast4, Exit::BattleToEvent);
+const Scene eventLast5 = pending("eventLast5", doneLast5, Exit::RaceWithScene);
+const Scene battleEventLast6 = pending("battleEventLast6", doneLast6, Exit::ToRace);
+const Scene battleEventLast7 = pending("battleEventLast7", doneLast7, Exit::BattleToEvent);
+const Scene eventLast8 = pending("eventLast8", doneLast8, Exit::RaceWithScene);
+const Scene battleEventLast9 = pending("battleEventLast9", Exit::Ending);
+// clang-format on
+
+} // namespace zb::scenes

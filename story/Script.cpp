@@ -1,0 +1,215 @@
+// Performing one step of a scene: each word of the step, in the order written.
+
+#include "story/Script.h"
+
+#include "app/UnitMain.h"
+#include "sound/UnitSound.h"
+
+namespace zb::script {
+
+namespace {
+
+std::string twoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+void leaveBy(TForm1& f, Exit e) {
+    playSoundEffect(f, 9);
+    switch (e) {
+    case Exit::Map:
+        f.eventToMap();
+        break;
+    case Exit::Race:
+        f.eventToBattle();
+        break;
+    case Exit::RaceWithScene:
+        f.eventToBattleEvent();
+        break;
+    case Exit::ToRace:
+        f.battleEventToRace();
+        break;
+    case Exit::BattleToMap:
+        f.battleEventToMap();
+        break;
+    case Exit::BattleToEvent:
+        f.battleEventToEvent();
+        break;
+    case Exit::GameOver:
+        f.eventToGameOver();
+        break;
+    case Exit::Ending:
+        f.toEnding();
+        break;
+    }
+}
+
+// The map disappears behind whatever background a scene puts up.
+void clearMapBehind(TForm1& f) {
+    f.map->setPicture(nullptr);
+    f.mapPanel->visible = false;
+}
+
+// Returns false when the step has handed over to another step.
+bool perform(TForm1& f, const Scene& scene, const Op& o);
+
+bool performAll(TForm1& f, const Scene& scene, const Ops& ops) {
+    for (const Op& o : ops) {
+        if (!perform(f, scene, o)) return false;
+        if (f.fatalErrorShown()) return false; // a picture is missing: the game is ending
+    }
+    return true;
+}
+
+bool perform(TForm1& f, const Scene& scene, const Op& o) {
+    const auto slot = static_cast<std::size_t>(o.a);
+    switch (o.code) {
+    case Code::Sound:
+        if (o.a > kStartEffects) openSoundEffect(f, static_cast<std::uint8_t>(o.a));
+        playSoundEffect(f, static_cast<std::uint8_t>(o.a));
+        break;
+    case Code::Face:
+        f.changeFace(o.a, o.b);
+        break;
+    case Code::HideFace:
+        f.facePanel->visible = false;
+        break;
+    case Code::Name:
+        f.showName1(o.a);
+        break;
+    case Code::NameStr:
+        f.showNameStr1(std::string(o.s[0]));
+        break;
+    case Code::ClearName:
+        f.clearName();
+        break;
+    case Code::Text:
+        for (std::size_t i = 0; i < 3; ++i)
+            f.lines[i + 1]->setCaption(std::string(o.s[i]));
+        break;
+    case Code::Shake:
+        if (o.a > kStartEffects) openSoundEffect(f, static_cast<std::uint8_t>(o.a));
+        playSoundEffect(f, static_cast<std::uint8_t>(o.a));
+        f.scene.mesShaking = 1;
+        f.facePanel->visible = false;
+        break;
+    case Code::Back:
+        f.LoadImg(*f.backImg, "img\\back" + twoDigits(o.a) + ".bmp");
+        f.backImg->visible = true;
+        clearMapBehind(f);
+        break;
+    case Code::StadiumBack:
+        f.LoadImg(*f.bgImgMain, "img\\bg05.bmp");
+        f.LoadImg(*f.bgImgMain2, "img\\bg05.bmp");
+        f.LoadImg(*f.bgImgRoad, "img\\road.bmp");
+        f.bgImgMain->setPos(0, -1);
+        f.bgImgMain2->setPos(514, -1);
+        for (Picture* p : {f.bgImgMain, f.bgImgMain2, f.bgImgRoad})
+            p->visible = true;
+        f.backImg->visible = false;
+        clearMapBehind(f);
+        break;
+    case Code::Prop:
+        f.LoadImg(*f.objectImg, std::string(o.s[0]));
+        f.objectImg->setPos(o.a, o.b);
+        f.objectImg->transparent = true;
+        f.objectImg->visible = true;
+        break;
+    case Code::HideProp:
+        f.objectImg->visible = false;
+        break;
+    case Code::Show:
+        (f.*o.pic)->visible = true;
+        break;
+    case Code::Hide:
+        (f.*o.pic)->visible = false;
+        break;
+    case Code::Music:
+        f.bgmNo = static_cast<std::uint8_t>(o.a);
+        f.PlayBGM();
+        break;
+    case Code::StopMusic:
+        f.StopBGM();
+        break;
+    case Code::PauseMusic:
+        f.haltBGM();
+        break;
+    case Code::ResumeMusic:
+        f.resumeBGM(o.a == 1);
+        break;
+    case Code::RiderOut:
+        f.riders[slot]->visible = false;
+        f.riders[slot]->left = -f.riders[slot]->width;
+        break;
+    case Code::RiderIn:
+        f.riders[slot]->visible = true;
+        break;
+    case Code::MoveRight:
+    case Code::MoveLeft: {
+        RiderMove& m = f.scene.moves[slot];
+        m.moveTarget = o.b;
+        m.moveSpeed = o.c;
+        (o.code == Code::MoveRight ? m.moveRight : m.moveLeft) = 1;
+        break;
+    }
+    case Code::ThirdRider:
+        f.scene.thirdRiderOn = static_cast<std::uint8_t>(o.a);
+        break;
+    case Code::Scroll:
+        f.scene.sceneScrollOn = static_cast<std::uint8_t>(o.a);
+        f.scene.sceneScrollMain = static_cast<std::uint8_t>(o.b);
+        f.scene.sceneScrollSub = static_cast<std::uint8_t>(o.c);
+        break;
+    case Code::ScrollStop:
+        f.scene.backScrollStop = static_cast<std::uint8_t>(o.a);
+        break;
+    case Code::Zingo:
+        f.scene.zingoChanCount = 0;
+        f.scene.zingoChanOn = static_cast<std::uint8_t>(o.a);
+        break;
+    case Code::Choice:
+        f.askChoice(static_cast<std::uint8_t>(o.a));
+        break;
+    case Code::Flag:
+        f.flag(static_cast<StoryFlag>(o.a)) = 1;
+        break;
+    case Code::SubImage:
+        f.rec.subImageAlt = static_cast<std::uint8_t>(o.a);
+        break;
+    case Code::ClearPlace:
+        f.currentPlace = 0;
+        f.iconMap->setPicture(nullptr);
+        break;
+    case Code::CloseEffects:
+        closeSceneSoundEffects(f);
+        break;
+    case Code::Run:
+        o.run(f);
+        break;
+    case Code::SkipIf:
+        if (o.test(f)) {
+            ++f.scene.eventStep;
+            play(f, scene);
+            return false;
+        }
+        break;
+    case Code::Pick:
+        return performAll(f, scene, o.test(f) ? *o.yes : *o.no);
+    case Code::Next:
+        f.scene.eventStep = -1;
+        break;
+    case Code::Leave:
+        leaveBy(f, static_cast<Exit>(o.a));
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+void play(TForm1& form, const Scene& scene) {
+    const int step = form.scene.eventStep;
+    if (step < 0 || step >= static_cast<int>(scene.steps.size())) return;
+    performAll(form, scene, scene.steps[static_cast<std::size_t>(step)].ops);
+}
+
+} // namespace zb::script

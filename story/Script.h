@@ -1,0 +1,307 @@
+#pragma once
+// How a scene is written. A scene is a list of steps; each advance of the story
+// (a click, Enter or Space) performs the step numbered by eventStep, and the
+// dispatcher then counts on. A step is a short list of operations, written one
+// step per line from the helpers below, so a scene reads like its storyboard:
+//
+//   /* 4*/ {say({103, 4}, "？？？？", "「見ない顔ね")},
+//   /* 8*/ {say({103, 1}, "？？？？", "「ついてきなさい"), moveLeft(2, 0, 5)},
+//   /*19*/ {record(doneStreet1), leave(Exit::Race)},
+//
+// Lines are UTF-8 here and at most 60 bytes once counted as the game's
+// Shift-JIS text: 「 opens speech, （ a thought, 『 a caption; a line that carries
+// on the one above begins with a full-width blank.
+
+#include "app/FormControls.h"
+#include "save/StoryFlags.h"
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace zb {
+
+class TForm1;
+
+namespace script {
+
+// Where a scene goes when it is over.
+enum class Exit : std::uint8_t {
+    Map,           // event scene back to the map
+    Race,          // event scene straight into a race
+    RaceWithScene, // event scene into a race whose own scene plays first
+    ToRace,        // race scene: the race begins
+    BattleToMap,   // race scene: the frame slides back, then the map
+    BattleToEvent, // race scene: the frame slides back into an event scene
+    GameOver,
+    Ending,
+};
+
+enum class Code : std::uint8_t {
+    Sound,       // a: effect (19 and up are opened first)
+    Face,        // a: portrait, b: expression
+    HideFace,    // the portrait frame goes
+    Name,        // a: speaker number
+    NameStr,     // s[0]: a minor speaker's name
+    ClearName,   // narration
+    Text,        // s[0..2]: the three lines, absent ones empty
+    Shake,       // a: effect; the window shakes, the portrait goes
+    Back,        // a: still background "img\backNN.bmp"
+    StadiumBack, // the stadium's race background and road behind the scene
+    Prop,        // s[0]: picture file into objectImg at (a, b)
+    HideProp,
+    Show,  // pic: a picture control is shown
+    Hide,  // pic: hidden
+    Music, // a: piece, played from its start
+    StopMusic,
+    PauseMusic,  // the piece holds where it is and its repeat timer stops
+    ResumeMusic, // a: 1 = loops again, 0 = plays on without repeating
+    RiderOut,    // a: slot, hidden and put just off the left edge
+    RiderIn,     // a: slot shown
+    MoveRight,   // a: slot, b: target left, c: pixels per tick
+    MoveLeft,
+    ThirdRider, // a: 0/1
+    Scroll,     // a: 0/1, b: main layer step, c: sub layer step
+    ScrollStop, // a: 0/1 the road stands still
+    Zingo,      // a: 0/1 the mascot's portrait blinks
+    Choice,     // a: screen mode 18, 19 or 20
+    Flag,       // a: story flag set to 1
+    SubImage,   // a: subImageAlt
+    ClearPlace, // the map comes back with no place selected
+    CloseEffects,
+    Run,    // run: anything the words above do not say
+    SkipIf, // test: when true this step is passed over at once
+    Pick,   // test: then `yes`, else `no`
+    Next,   // eventStep -1: the next due scene follows in this screen
+    Leave,  // a: Exit, after effect 9
+};
+
+using PicRef = Picture* FormControls::*;
+using Test = bool (*)(const TForm1&);
+using Action = void (*)(TForm1&);
+
+struct Op;
+using Ops = std::vector<Op>;
+
+struct Op {
+    Code code = Code::Run;
+    int a = 0;
+    int b = 0;
+    int c = 0;
+    std::array<std::string_view, 3> s{};
+    PicRef pic = nullptr;
+    Test test = nullptr;
+    Action run = nullptr;
+    std::shared_ptr<const Ops> yes, no;
+};
+
+// One step: the operations of its line, in order.
+struct Step {
+    Ops ops;
+    Step(std::initializer_list<Ops> parts) {
+        for (const Ops& p : parts)
+            ops.insert(ops.end(), p.begin(), p.end());
+    }
+};
+
+struct Scene {
+    std::string_view name;
+    std::vector<Step> steps;
+};
+
+// --- who is shown ---
+struct Face {
+    int who = 0; // 0: the portrait stays as it is
+    int expression = 0;
+};
+// A speaker by number (the speaker table) or, for minor speakers, by name.
+struct Speaker {
+    int number = 0;
+    std::string_view literal;
+    Speaker(int n) : number(n) {}
+    Speaker(const char* s) : literal(s) {}
+};
+
+inline Op op(Code c, int a = 0, int b = 0, int d = 0) {
+    Op o;
+    o.code = c;
+    o.a = a;
+    o.b = b;
+    o.c = d;
+    return o;
+}
+
+// --- the words of a step ---
+inline Ops sound(int n) {
+    return {op(Code::Sound, n)};
+}
+inline Ops face(int who, int n) {
+    return {op(Code::Face, who, n)};
+}
+inline Ops hideFace() {
+    return {op(Code::HideFace)};
+}
+inline Ops name(Speaker s) {
+    if (!s.literal.empty()) {
+        Op o = op(Code::NameStr);
+        o.s[0] = s.literal;
+        return {o};
+    }
+    return {op(Code::Name, s.number)};
+}
+inline Ops clearName() {
+    return {op(Code::ClearName)};
+}
+inline Ops text(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
+    Op o = op(Code::Text);
+    o.s = {l1, l2, l3};
+    return {o};
+}
+
+// A line of dialogue: effect 9, then portrait, speaker and text as given.
+inline Ops say(Face f, Speaker s, std::string_view l1, std::string_view l2 = {},
+               std::string_view l3 = {}) {
+    Ops o = sound(9);
+    if (f.who) o.push_back(op(Code::Face, f.who, f.expression));
+    Ops n = name(s);
+    o.insert(o.end(), n.begin(), n.end());
+    Ops t = text(l1, l2, l3);
+    o.insert(o.end(), t.begin(), t.end());
+    return o;
+}
+// The same speaker goes on, with a new expression.
+inline Ops as(Face f, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
+    return {op(Code::Sound, 9), op(Code::Face, f.who, f.expression), text(l1, l2, l3)[0]};
+}
+// The same speaker and portrait go on.
+inline Ops line(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
+    return {op(Code::Sound, 9), text(l1, l2, l3)[0]};
+}
+// A minor speaker without a portrait.
+inline Ops voice(const char* who, std::string_view l1, std::string_view l2 = {},
+                 std::string_view l3 = {}) {
+    return {op(Code::Sound, 9), op(Code::HideFace), name(who)[0], text(l1, l2, l3)[0]};
+}
+// Narration: no portrait, no name.
+inline Ops narrate(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
+    return {op(Code::Sound, 9), op(Code::HideFace), op(Code::ClearName), text(l1, l2, l3)[0]};
+}
+
+// --- effects on the screen ---
+inline Ops shake(int effect) {
+    return {op(Code::Shake, effect)};
+}
+inline Ops back(int n) {
+    return {op(Code::Back, n)};
+}
+inline Ops stadiumBack() {
+    return {op(Code::StadiumBack)};
+}
+inline Ops prop(const char* file, int left, int top) {
+    Op o = op(Code::Prop, left, top);
+    o.s[0] = file;
+    return {o};
+}
+inline Ops hideProp() {
+    return {op(Code::HideProp)};
+}
+inline Ops show(PicRef p) {
+    Op o = op(Code::Show);
+    o.pic = p;
+    return {o};
+}
+inline Ops hide(PicRef p) {
+    Op o = op(Code::Hide);
+    o.pic = p;
+    return {o};
+}
+
+// --- music ---
+inline Ops music(int n) {
+    return {op(Code::Music, n)};
+}
+inline Ops stopMusic() {
+    return {op(Code::StopMusic)};
+}
+inline Ops pauseMusic() {
+    return {op(Code::PauseMusic)};
+}
+inline Ops resumeMusic(bool loop = true) {
+    return {op(Code::ResumeMusic, loop ? 1 : 0)};
+}
+
+// --- riders on the race screen ---
+inline Ops riderOut(int slot) {
+    return {op(Code::RiderOut, slot)};
+}
+inline Ops riderIn(int slot) {
+    return {op(Code::RiderIn, slot)};
+}
+inline Ops moveRight(int slot, int target, int speed) {
+    return {op(Code::MoveRight, slot, target, speed)};
+}
+inline Ops moveLeft(int slot, int target, int speed) {
+    return {op(Code::MoveLeft, slot, target, speed)};
+}
+inline Ops thirdRider(bool on) {
+    return {op(Code::ThirdRider, on ? 1 : 0)};
+}
+inline Ops scroll(bool on, int mainStep = 0, int subStep = 0) {
+    return {op(Code::Scroll, on ? 1 : 0, mainStep, subStep)};
+}
+inline Ops scrollStop(bool on) {
+    return {op(Code::ScrollStop, on ? 1 : 0)};
+}
+inline Ops zingo(bool on) {
+    return {op(Code::Zingo, on ? 1 : 0)};
+}
+
+// --- the story ---
+inline Ops choice(int mode) {
+    return {op(Code::Choice, mode)};
+}
+inline Ops record(StoryFlag f) {
+    return {op(Code::Flag, f)};
+}
+inline Ops subImage(int on) {
+    return {op(Code::SubImage, on)};
+}
+inline Ops clearPlace() {
+    return {op(Code::ClearPlace)};
+}
+inline Ops closeEffects() {
+    return {op(Code::CloseEffects)};
+}
+inline Ops run(Action a) {
+    Op o = op(Code::Run);
+    o.run = a;
+    return {o};
+}
+inline Ops skipIf(Test t) {
+    Op o = op(Code::SkipIf);
+    o.test = t;
+    return {o};
+}
+// A step whose words depend on the story: `yes` when the test holds, else `no`.
+inline Ops pick(Test t, Ops yes, Ops no) {
+    Op o = op(Code::Pick);
+    o.test = t;
+    o.yes = std::make_shared<const Ops>(std::move(yes));
+    o.no = std::make_shared<const Ops>(std::move(no));
+    return {o};
+}
+inline Ops next() {
+    return {op(Code::Next)};
+}
+inline Ops leave(Exit e) {
+    return {op(Code::Leave, static_cast<int>(e))};
+}
+
+// Performs step eventStep of the scene (a number without a step does nothing).
+void play(TForm1& form, const Scene& scene);
+
+} // namespace script
+} // namespace zb
