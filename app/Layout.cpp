@@ -383,6 +383,7 @@ void TForm1::bindFormHandlers() {
     bindMapHandlers();
     bindDataMenuHandlers();
     bindChoiceHandlers();
+    bindRaceHandlers();
     bindShopHandlers();
     bindSchoolHandlers();
 

@@ -425,6 +425,7 @@ class TForm1 : public Form, public FormControls {
     void bindMapHandlers();      // map/MapControls.cpp
     void bindDataMenuHandlers(); // save/DataMenuControls.cpp
     void bindChoiceHandlers();   // story/ChoiceBox.cpp
+    void bindRaceHandlers();     // race/RaceControls.cpp
     void createShopControls();   // shop/ShopControls.cpp
     void bindShopHandlers();     // shop/ShopControls.cpp
     void placeTitle();

@@ -299,3 +299,20 @@ TEST_F(RaceTest, WholeRaceDrivenWithTheMouseAgainstTheSlowestStreetRider) {
     EXPECT_FALSE(f.resu1->visible);
     ASSERT_TRUE(runUntil(g, [&] { return f.waku1->top == 271; }));
 }
+
+// With the automatic clutch the arrows on the screen shift and the brake button
+// brakes: clicks on them reach their own handlers, not the clutch.
+TEST_F(RaceTest, ArrowsAndBrakeAnswerTheMouse) {
+    f.rec.equippedItems[22] = 1; // the brake
+    f.rec.equippedItems[23] = 1; // the automatic clutch
+    toGo();
+    ASSERT_TRUE(f.grup->visible);
+    ASSERT_TRUE(f.brake->visible);
+    const int gear = f.race.gear;
+    g.click(f.grup->formLeft() + 5, f.grup->formTop() + 5);
+    EXPECT_NE(f.race.gear, gear) << "the up arrow shifts";
+    g.press(f.brake->formLeft() + 5, f.brake->formTop() + 5, MouseButton::Right);
+    EXPECT_EQ(f.race.brakeHeld, 1);
+    g.release(f.brake->formLeft() + 5, f.brake->formTop() + 5, MouseButton::Right);
+    EXPECT_EQ(f.race.brakeHeld, 0);
+}
