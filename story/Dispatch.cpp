@@ -155,6 +155,72 @@ const BattleRow kBattleScenes[] = {
 };
 // clang-format on
 
+// When a race has a scene before it and after it, by rival; rivals not listed
+// have none.
+enum class Due : std::uint8_t {
+    Never,
+    Always,
+    V1,
+    V1or3,
+    V1or4,
+    V1to3,
+    UntilStreet3,
+    UntilStreet4
+};
+
+struct RaceScenes {
+    int rival;
+    Due before;
+    Due after;
+};
+
+// clang-format off
+const RaceScenes kRaceScenes[] = {
+    {2,  Due::V1or3,        Due::V1or3},
+    {3,  Due::V1or4,        Due::V1or4},
+    {4,  Due::V1,           Due::V1},
+    {5,  Due::Never,        Due::V1},
+    {7,  Due::V1to3,        Due::V1to3},
+    {10, Due::UntilStreet3, Due::UntilStreet4},
+    {11, Due::Always,       Due::Always},
+    {12, Due::Always,       Due::Always},
+    {13, Due::Always,       Due::Always},
+    {15, Due::Always,       Due::Never},
+    {16, Due::Always,       Due::Always},
+    {17, Due::Always,       Due::Always},
+    {21, Due::Always,       Due::Always},
+};
+// clang-format on
+
+const RaceScenes* raceScenesOf(int rival) {
+    for (const RaceScenes& r : kRaceScenes)
+        if (r.rival == rival) return &r;
+    return nullptr;
+}
+
+bool holds(Due d, const TForm1& f) {
+    const int v = f.race.enemyVer;
+    switch (d) {
+    case Due::Never:
+        return false;
+    case Due::Always:
+        return true;
+    case Due::V1:
+        return v == 1;
+    case Due::V1or3:
+        return v == 1 || v == 3;
+    case Due::V1or4:
+        return v == 1 || v == 4;
+    case Due::V1to3:
+        return v >= 1 && v <= 3;
+    case Due::UntilStreet3:
+        return f.flag(doneStreet3) == 0;
+    case Due::UntilStreet4:
+        return f.flag(doneStreet4) == 0;
+    }
+    return false;
+}
+
 } // namespace
 
 const script::Scene* TForm1::dueEventScene() {
@@ -194,57 +260,15 @@ void TForm1::battleEvent() {
 // Does the race now prepared have a scene before it?
 bool TForm1::isBeforeBattleEvent() {
     if (scene.preRaceSceneDone) return false;
-    const int v = race.enemyVer;
-    switch (race.enemyNo) {
-    case 2:
-        return v == 1 || v == 3;
-    case 3:
-        return v == 1 || v == 4;
-    case 4:
-        return v == 1;
-    case 7:
-        return v >= 1 && v <= 3;
-    case 10:
-        return flag(doneStreet3) == 0;
-    case 11:
-    case 12:
-    case 13:
-    case 15:
-    case 16:
-    case 17:
-    case 21:
-        return true;
-    default:
-        return false;
-    }
+    const RaceScenes* r = raceScenesOf(race.enemyNo);
+    return r && holds(r->before, *this);
 }
 
 // Does the race just run have a scene after it?
 bool TForm1::isAfterBattleEvent() {
     if (scene.preRaceSceneDone) return false;
-    const int v = race.enemyVer;
-    switch (race.enemyNo) {
-    case 2:
-        return v == 1 || v == 3;
-    case 3:
-        return v == 1 || v == 4;
-    case 4:
-    case 5:
-        return v == 1;
-    case 7:
-        return v >= 1 && v <= 3;
-    case 10:
-        return flag(doneStreet4) == 0;
-    case 11:
-    case 12:
-    case 13:
-    case 16:
-    case 17:
-    case 21:
-        return true;
-    default:
-        return false;
-    }
+    const RaceScenes* r = raceScenesOf(race.enemyNo);
+    return r && holds(r->after, *this);
 }
 
 } // namespace zb

@@ -323,6 +323,30 @@ TEST(Story, TheLastNightRaceStaysDueAndEndsTheGame) {
     EXPECT_EQ(f.rec.settingViewMode, 1);
 }
 
+TEST(Story, WhichRacesHaveScenesBeforeAndAfter) {
+    GameFolder folder;
+    Game g;
+    TForm1& f = g.f();
+    auto due = [&](int rival, int version) {
+        f.race.enemyNo = static_cast<std::uint8_t>(rival);
+        f.race.enemyVer = static_cast<std::uint8_t>(version);
+        return std::pair{f.isBeforeBattleEvent(), f.isAfterBattleEvent()};
+    };
+    using P = std::pair<bool, bool>;
+    EXPECT_EQ(due(3, 1), P(true, true));
+    EXPECT_EQ(due(3, 2), P(false, false));
+    EXPECT_EQ(due(2, 3), P(true, true));
+    EXPECT_EQ(due(5, 1), P(false, true)) << "the stadium's first rival only after";
+    EXPECT_EQ(due(7, 4), P(false, false));
+    EXPECT_EQ(due(15, 2), P(true, false)) << "the train only before";
+    EXPECT_EQ(due(18, 1), P(false, false)) << "street riders have none";
+    EXPECT_EQ(due(10, 1), P(true, true));
+    f.flag(doneStreet3) = 1;
+    EXPECT_EQ(due(10, 1), P(false, true));
+    f.scene.preRaceSceneDone = 1;
+    EXPECT_EQ(due(21, 1), P(false, false)) << "none while the race's scene has played";
+}
+
 TEST(Story, ARaceWithNothingLeftToTellIsRun) {
     GameFolder folder;
     Game g;
