@@ -41,7 +41,8 @@ const Scene eventChallenge1 = pending("eventChallenge1", doneChallenge1, Exit::R
 const Scene battleEventChallenge2 = pending("battleEventChallenge2", doneChallenge2, Exit::BattleToEvent);
 const Scene eventChallenge3 = pending("eventChallenge3", doneChallenge3, Exit::RaceWithScene);
 const Scene battleEventChallenge4 = pending("battleEventChallenge4", doneChallenge4, Exit::ToRace);
-const Scene battleEventChallenge5 = pending("battleEventChallenge5", doneChallenge5, Exit::ToRace);
+// The second rider takes over half way, so both of its marks are made.
+const Scene battleEventChallenge5 = {"battleEventChallenge5", {{record(halfChallenge5), record(doneChallenge5), leave(Exit::ToRace)}}};
 const Scene battleEventChallenge6 = pending("battleEventChallenge6", doneChallenge6, Exit::BattleToMap);
 const Scene eventCannotFaceFather = pending("eventCannotFaceFather", doneCannotFaceFather, Exit::Map);
 const Scene eventSachiAbsent = pending("eventSachiAbsent", doneSachiAbsent, Exit::Map);
