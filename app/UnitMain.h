@@ -378,6 +378,7 @@ class TForm1 : public Form, public FormControls {
 
     // ===== story/: in and out of scenes (SceneFlow.cpp, GameOver.cpp) =====
     void eventSceneLayout();
+    void mapMessageWindow();
     void closeSceneWindow();
     void battleEventStart();
     void battleEventToRace();

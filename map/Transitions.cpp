@@ -211,17 +211,13 @@ void TForm1::backToMap() {
     loadMap();
     LoadBackImg();
     showMapComponents(true);
-    waku1->setPicture(stock.get("wakuImg2"));
-    name1->top = 277;
-    waku1->top = 271;
+    mapMessageWindow();
     waku2->top = -25;
-    MesBox->top = 290;
     for (int i = 1; i <= 3; ++i)
         lines[static_cast<std::size_t>(i)]->left = 112;
     line1->top = 288;
     line2->top = 315;
     line3->top = 338;
-    facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
     setPoints(rec.points);
     screenMode = 2;
     playFieldBGM();

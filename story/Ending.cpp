@@ -20,11 +20,7 @@ void TForm1::toEnding() {
     scene.backScrollStop = 0;
     scene.sceneScrollOn = 0;
     closeSceneWindow();
-    waku1->setPicture(stock.get("wakuImg2"));
-    waku1->top = 271;
-    MesBox->top = 290;
-    name1->top = 277;
-    facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
+    mapMessageWindow();
     static const int kTops[4] = {0, 288, 315, 338};
     for (int i = 1; i <= 3; ++i)
         lines[static_cast<std::size_t>(i)]->setPos(kOffRight, kTops[i]);

@@ -16,6 +16,15 @@ void TForm1::eventSceneLayout() {
     facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
 }
 
+// The message window at rest under the map.
+void TForm1::mapMessageWindow() {
+    waku1->setPicture(stock.get("wakuImg2"));
+    waku1->top = 271;
+    MesBox->top = 290;
+    name1->top = 277;
+    facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
+}
+
 // What every way out of a scene clears: the shake, the portrait, the lines and
 // the waiting marker.
 void TForm1::closeSceneWindow() {
@@ -95,11 +104,7 @@ void TForm1::transferToEvent() {
 void TForm1::eventToMap() {
     closeSceneWindow();
     objectImg->visible = false;
-    waku1->setPicture(stock.get("wakuImg2"));
-    waku1->top = 271;
-    MesBox->top = 290;
-    name1->top = 277;
-    facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
+    mapMessageWindow();
     loadMap();
     LoadBackImg();
     showMapComponents(true);
