@@ -15,4 +15,13 @@ void TForm1::clearIdle() {
     app.clearIdle();
 }
 
+// The blinking cursors and the lesson's hint circle step through three frames
+// named stem1..stem3: phase 0 shows the first, 1 the second, anything else the
+// third and starts again.
+void TForm1::showNextFrame(Picture& picture, std::uint8_t& phase, const std::string& stem) {
+    const int frame = phase == 0 ? 1 : phase == 1 ? 2 : 3;
+    phase = static_cast<std::uint8_t>(frame % 3);
+    picture.setPicture(stock.get(stem + std::to_string(frame)));
+}
+
 } // namespace zb

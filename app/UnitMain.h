@@ -93,6 +93,7 @@ class TForm1 : public Form, public FormControls {
     // Changing screen: set the mode, read the clock into lastTick, install.
     void installIdle(const char* handlerName, std::uint32_t period, void (TForm1::*step)());
     void clearIdle();
+    void showNextFrame(Picture& picture, std::uint8_t& phase, const std::string& stem);
     void setScreenMode(std::uint8_t mode) { screenMode = mode; }
 
     // ===== app/: window, full screen and images =====

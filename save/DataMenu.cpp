@@ -59,17 +59,7 @@ void TForm1::startDataMenu() {
 
 // The cursor blinks through its three frames.
 void TForm1::AppDataMenuCursor() {
-    const char* frame = "dataCursor3";
-    if (cursorPhase == 0) {
-        frame = "dataCursor1";
-        cursorPhase = 1;
-    } else if (cursorPhase == 1) {
-        frame = "dataCursor2";
-        cursorPhase = 2;
-    } else {
-        cursorPhase = 0;
-    }
-    dataCursor->setPicture(stock.get(frame));
+    showNextFrame(*dataCursor, cursorPhase, "dataCursor");
 }
 
 // The pointer over a row's "SLOT N -" label or its stamp puts the cursor there.

@@ -266,10 +266,7 @@ void TForm1::AppTutor() {
 }
 
 void TForm1::AppTutorCircle() {
-    static const char* const kFrames[3] = {"tutorCircle1", "tutorCircle2", "tutorCircle3"};
-    if (tutorCirclePhase > 2) tutorCirclePhase = 0;
-    tutorCircle->setPicture(stock.get(kFrames[tutorCirclePhase]));
-    tutorCirclePhase = static_cast<std::uint8_t>((tutorCirclePhase + 1) % 3);
+    showNextFrame(*tutorCircle, tutorCirclePhase, "tutorCircle");
 }
 
 } // namespace zb

@@ -55,17 +55,7 @@ void TForm1::hideChoiceBox() {
 }
 
 void TForm1::AppSelectCursor() {
-    const char* frame = "selectCursor3";
-    if (cursorPhase == 0) {
-        frame = "selectCursor1";
-        cursorPhase = 1;
-    } else if (cursorPhase == 1) {
-        frame = "selectCursor2";
-        cursorPhase = 2;
-    } else {
-        cursorPhase = 0;
-    }
-    selectCursor->setPicture(stock.get(frame));
+    showNextFrame(*selectCursor, cursorPhase, "selectCursor");
 }
 
 void TForm1::choice1LabelMouseMove(Control&, ShiftState, int, int) {
