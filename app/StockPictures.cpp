@@ -404,13 +404,18 @@ StockPictures::StockPictures() {
         p["icNoise" + std::to_string(i)] = noiseFrame(i);
     drawRacePictures(p);
     drawShopPictures(p);
-    drawScenePictures(p);
+    drawScenePictures(*this);
     drawSchoolPictures(p);
 }
 
 ImagePtr StockPictures::get(const std::string& name) const {
-    const auto it = pictures_.find(name);
-    return it == pictures_.end() ? nullptr : it->second;
+    if (const auto it = pictures_.find(name); it != pictures_.end()) return it->second;
+    const auto later = later_.find(name);
+    if (later == later_.end()) return nullptr;
+    ImagePtr painted = later->second();
+    pictures_[name] = painted;
+    later_.erase(later);
+    return painted;
 }
 
 } // namespace zb

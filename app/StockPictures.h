@@ -7,6 +7,7 @@
 
 #include "ui/Image.h"
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -14,13 +15,20 @@ namespace zb {
 
 class StockPictures {
   public:
-    StockPictures(); // draws them all
+    StockPictures(); // draws all but the ones painted when first asked for
     // The picture of that name; null for a name the game does not have.
     ImagePtr get(const std::string& name) const;
-    bool has(const std::string& name) const { return pictures_.count(name) != 0; }
+    bool has(const std::string& name) const {
+        return pictures_.count(name) != 0 || later_.count(name) != 0;
+    }
+    // A picture seldom shown and slow to paint: painted on its first get.
+    void paintLater(const std::string& name, std::function<ImagePtr()> painter) {
+        later_[name] = std::move(painter);
+    }
 
   private:
-    std::map<std::string, ImagePtr> pictures_;
+    mutable std::map<std::string, ImagePtr> pictures_;
+    mutable std::map<std::string, std::function<ImagePtr()>> later_;
 };
 
 } // namespace zb
