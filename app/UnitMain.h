@@ -353,6 +353,7 @@ class TForm1 : public Form, public FormControls {
     static constexpr int kChoiceTop = 104;
     void showChoiceBox(const std::string& choice1, const std::string& choice2, int boxLeft,
                        int boxTop);
+    void placeChoiceBox(int boxLeft, int boxTop);
     void hideChoiceBox();
     void askChoice(std::uint8_t mode);
     void AppSelectCursor();
@@ -378,6 +379,7 @@ class TForm1 : public Form, public FormControls {
     bool isAfterBattleEvent();
 
     // ===== story/: in and out of scenes (SceneFlow.cpp, GameOver.cpp) =====
+    void sceneWindowAt(int frameTop);
     void eventSceneLayout();
     void mapMessageWindow();
     void closeSceneWindow();

@@ -27,13 +27,18 @@ constexpr Question kQuestions[] = {
 
 } // namespace
 
+// The box stands further right and lower in full screen, as every panel does.
+void TForm1::placeChoiceBox(int boxLeft, int boxTop) {
+    selectPanel->setPos(boxLeft + (fullScreenActive ? kFullScreenDX : 0),
+                        boxTop + (fullScreenActive ? kFullScreenDY : 0));
+}
+
 void TForm1::showChoiceBox(const std::string& choice1, const std::string& choice2, int boxLeft,
                            int boxTop) {
     choice1Label->setCaption(choice1);
     choice2Label->setCaption(choice2);
     selectCursor->visible = false;
-    selectPanel->setPos(boxLeft + (fullScreenActive ? kFullScreenDX : 0),
-                        boxTop + (fullScreenActive ? kFullScreenDY : 0));
+    placeChoiceBox(boxLeft, boxTop);
     selectPanel->visible = true;
     installIdle("AppSelectCursor", kCursorPeriod, &TForm1::AppSelectCursor);
 }

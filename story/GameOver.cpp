@@ -20,10 +20,7 @@ void TForm1::eventToGameOver() {
          std::initializer_list<Control*>{rainPict, bgImgMain, bgImgMain2, bgImgRoad, bgImgSub,
                                          bgImgSub2, chara1, chara2, chara3, charaEx, objectImg})
         c->visible = false;
-    name1->top = 277;
-    waku1->top = 271;
-    waku2->top = -25;
-    MesBox->top = 290;
+    sceneWindowAt(271);
     closeSceneSoundEffects(*this);
     StopBGM();
     LoadImg(*backImg, "img\\gameover.bmp");
@@ -39,8 +36,7 @@ void TForm1::eventToGameOver() {
 
 void TForm1::selectRetry(int choice) {
     hideChoiceBox();
-    selectPanel->setPos(kChoiceLeft + (fullScreenActive ? kFullScreenDX : 0),
-                        kChoiceTop + (fullScreenActive ? kFullScreenDY : 0));
+    placeChoiceBox(kChoiceLeft, kChoiceTop);
     screenMode = 13;
     playSoundEffect(*this, 9);
     if (choice != 1) {

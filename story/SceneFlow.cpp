@@ -5,14 +5,21 @@
 
 namespace zb {
 
+// The message window of a scene with its frame at `frameTop`: the name just
+// under the frame's edge, the black box and three lines below it; the race
+// screen's upper frame is parked out of sight.
+void TForm1::sceneWindowAt(int frameTop) {
+    waku1->top = frameTop;
+    name1->top = frameTop + 6;
+    MesBox->top = frameTop + 19;
+    waku2->top = -25;
+    for (int i = 1; i <= 3; ++i)
+        lines[static_cast<std::size_t>(i)]->setPos(12, frameTop + 31 + 21 * (i - 1));
+}
+
 // The message window as an event scene shows it over a still background.
 void TForm1::eventSceneLayout() {
-    name1->top = 277;
-    waku1->top = 271;
-    waku2->top = -25;
-    MesBox->top = 290;
-    for (int i = 1; i <= 3; ++i)
-        lines[static_cast<std::size_t>(i)]->setPos(12, 302 + 21 * (i - 1));
+    sceneWindowAt(271);
     facePanel->top = 175 + (fullScreenActive ? kFullScreenDY : 0);
 }
 
@@ -48,12 +55,7 @@ void TForm1::battleEventStart() {
         return;
     }
     screenMode = 4;
-    name1->top = 295;
-    waku1->top = 289;
-    waku2->top = -25;
-    MesBox->top = 308;
-    for (int i = 1; i <= 3; ++i)
-        lines[static_cast<std::size_t>(i)]->setPos(12, 320 + 21 * (i - 1));
+    sceneWindowAt(289);
     scene.eventStep = 0;
     // Installed before the first step, so a scene that leaves at once keeps the
     // handler its way out installs.
