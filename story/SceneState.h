@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace zb {
 
@@ -32,6 +34,9 @@ struct SceneState {
     std::uint8_t backScrollStop = 0;
     // the place a scene tells the hero to go to ("教習所", "神奈玉駅")
     std::string mustGoPlace;
+    // Told of every step a scene performs (its name and step number), so a
+    // playthrough can check that no line of a scene was passed over.
+    std::function<void(std::string_view scene, int step)> stepPlayed;
 
     // the ending
     std::int32_t endingTick = 0; // ticks of the current card

@@ -209,6 +209,7 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
 void play(TForm1& form, const Scene& scene) {
     const int step = form.scene.eventStep;
     if (step < 0 || step >= static_cast<int>(scene.steps.size())) return;
+    if (form.scene.stepPlayed) form.scene.stepPlayed(scene.name, step);
     performAll(form, scene, scene.steps[static_cast<std::size_t>(step)].ops);
 }
 
