@@ -1,48 +1,54 @@
-// Scenes still to be written: each records its flag and leaves the way the
-// story goes on from it, so the story can be played through while they are
-// being written.
+// Scenes still to be written, in story order (see story/Pending.h).
 
+#include "story/Pending.h"
 #include "story/Scenes.h"
+
+#include <set>
 
 namespace zb::scenes {
 
 using namespace script;
 
 namespace {
-Scene pending(std::string_view name, StoryFlag f, Exit e) {
-    return {name, {{record(f), leave(e)}}};
+std::set<std::string_view>& standIns() {
+    static std::set<std::string_view> names;
+    return names;
 }
-Scene pending(std::string_view name, Exit e) {
-    return {name, {{leave(e)}}};
+Scene standIn(std::string_view name, Ops ops) {
+    standIns().insert(name);
+    return {name, {Step{ops}}};
 }
 } // namespace
 
+Scene pending(std::string_view name, StoryFlag f, Exit e) {
+    Ops ops = record(f);
+    const Ops out = leave(e);
+    ops.insert(ops.end(), out.begin(), out.end());
+    return standIn(name, ops);
+}
+
+Scene pending(std::string_view name, Exit e) {
+    return standIn(name, leave(e));
+}
+
+Scene pendingHandOver(std::string_view name, StoryFlag f) {
+    Ops ops = record(f);
+    const Ops out = next();
+    ops.insert(ops.end(), out.begin(), out.end());
+    return standIn(name, ops);
+}
+
+bool isPending(const Scene& s) {
+    return standIns().count(s.name) != 0;
+}
+
 // clang-format off
-const Scene eventSachi1 = pending("eventSachi1", doneSachi1, Exit::Map);
-const Scene eventRHouse1 = pending("eventRHouse1", doneRHouse1, Exit::Map);
-const Scene eventRHouse2 = pending("eventRHouse2", doneRHouse2, Exit::Race);
-const Scene battleEventBayStreet1 = pending("battleEventBayStreet1", doneBayStreet1, Exit::ToRace);
-const Scene battleEventBayStreet2 = pending("battleEventBayStreet2", doneBayStreet2, Exit::BattleToMap);
-const Scene eventTV1 = pending("eventTV1", doneTV1, Exit::Map);
-const Scene battleEventRHouse3 = pending("battleEventRHouse3", doneRHouse3, Exit::ToRace);
-const Scene battleEventRHouse4 = pending("battleEventRHouse4", doneRHouse4, Exit::BattleToMap);
-const Scene battleEventDemoEx1 = pending("battleEventDemoEx1", doneDemoEx1, Exit::ToRace);
-const Scene battleEventDemoEx2 = pending("battleEventDemoEx2", doneDemoEx2, Exit::BattleToMap);
-const Scene eventNoCustomers = pending("eventNoCustomers", doneNoCustomers, Exit::Map);
-const Scene eventSachi2 = pending("eventSachi2", doneSachi2, Exit::Map);
-const Scene battleEventBayStreet3 = pending("battleEventBayStreet3", doneBayStreet3, Exit::ToRace);
-const Scene battleEventBayStreet4 = pending("battleEventBayStreet4", doneBayStreet4, Exit::BattleToMap);
-const Scene eventRHouse5 = pending("eventRHouse5", doneRHouse5, Exit::Race);
-const Scene battleEventRHouse6 = pending("battleEventRHouse6", doneRHouse6, Exit::BattleToMap);
-const Scene battleEventStreet3 = pending("battleEventStreet3", doneStreet3, Exit::ToRace);
-const Scene battleEventStreet4 = pending("battleEventStreet4", doneStreet4, Exit::BattleToMap);
-const Scene eventLastNight1 = pending("eventLastNight1", doneLastNight1, Exit::Map);
 const Scene eventChallenge1 = pending("eventChallenge1", doneChallenge1, Exit::Race);
 const Scene battleEventChallenge2 = pending("battleEventChallenge2", doneChallenge2, Exit::BattleToEvent);
 const Scene eventChallenge3 = pending("eventChallenge3", doneChallenge3, Exit::RaceWithScene);
 const Scene battleEventChallenge4 = pending("battleEventChallenge4", doneChallenge4, Exit::ToRace);
 // The second rider takes over half way, so both of its marks are made.
-const Scene battleEventChallenge5 = {"battleEventChallenge5", {{record(halfChallenge5), record(doneChallenge5), leave(Exit::ToRace)}}};
+const Scene battleEventChallenge5 = standIn("battleEventChallenge5", {record(halfChallenge5)[0], record(doneChallenge5)[0], leave(Exit::ToRace)[0]});
 const Scene battleEventChallenge6 = pending("battleEventChallenge6", doneChallenge6, Exit::BattleToMap);
 const Scene eventCannotFaceFather = pending("eventCannotFaceFather", doneCannotFaceFather, Exit::Map);
 const Scene eventSachiAbsent = pending("eventSachiAbsent", doneSachiAbsent, Exit::Map);
@@ -50,11 +56,11 @@ const Scene eventWhereIsSachi = pending("eventWhereIsSachi", doneWhereIsSachi, E
 const Scene eventChallenge7 = pending("eventChallenge7", doneChallenge7, Exit::Race);
 const Scene battleEventChallenge8 = pending("battleEventChallenge8", doneChallenge8, Exit::ToRace);
 const Scene battleEventChallenge9 = pending("battleEventChallenge9", doneChallenge9, Exit::BattleToMap);
-const Scene eventPort1 = {"eventPort1", {{record(donePort1), next()}}};
-const Scene eventMemory1 = {"eventMemory1", {{record(doneMemory1), next()}}};
+const Scene eventPort1 = pendingHandOver("eventPort1", donePort1);
+const Scene eventMemory1 = pendingHandOver("eventMemory1", doneMemory1);
 const Scene eventIsland1 = pending("eventIsland1", doneIsland1, Exit::Map);
-const Scene eventIsland2 = {"eventIsland2", {{record(doneIsland2), next()}}};
-const Scene eventArmy1 = {"eventArmy1", {{record(doneArmy1), next()}}};
+const Scene eventIsland2 = pendingHandOver("eventIsland2", doneIsland2);
+const Scene eventArmy1 = pendingHandOver("eventArmy1", doneArmy1);
 const Scene eventIsland3 = pending("eventIsland3", doneIsland3, Exit::Map);
 const Scene battleEventKusaRace1 = pending("battleEventKusaRace1", doneKusaRace1, Exit::ToRace);
 const Scene battleEventKusaRace2 = pending("battleEventKusaRace2", doneKusaRace2, Exit::BattleToMap);
@@ -71,8 +77,8 @@ const Scene battleEventStation1 = pending("battleEventStation1", doneStation1, E
 const Scene eventSachi3 = pending("eventSachi3", doneSachi3, Exit::Map);
 const Scene eventChallenge10 = pending("eventChallenge10", doneChallenge10, Exit::Race);
 const Scene battleEventChallenge11 = pending("battleEventChallenge11", doneChallenge11, Exit::BattleToEvent);
-const Scene eventIsland6 = {"eventIsland6", {{record(doneIsland6), next()}}};
-const Scene eventZingoMan1 = {"eventZingoMan1", {{record(doneZingoMan1), next()}}};
+const Scene eventIsland6 = pendingHandOver("eventIsland6", doneIsland6);
+const Scene eventZingoMan1 = pendingHandOver("eventZingoMan1", doneZingoMan1);
 const Scene eventChallenge12 = pending("eventChallenge12", doneChallenge12, Exit::RaceWithScene);
 const Scene battleEventChallenge13 = pending("battleEventChallenge13", doneChallenge13, Exit::ToRace);
 const Scene battleEventChallenge14 = pending("battleEventChallenge14", doneChallenge14, Exit::BattleToMap);
@@ -81,7 +87,7 @@ const Scene battleEventChallenge16 = pending("battleEventChallenge16", doneChall
 const Scene battleEventChallenge17 = pending("battleEventChallenge17", doneChallenge17, Exit::BattleToMap);
 const Scene eventChallenge18 = pending("eventChallenge18", doneChallenge18, Exit::RaceWithScene);
 const Scene battleEventChallenge19 = pending("battleEventChallenge19", doneChallenge19, Exit::ToRace);
-const Scene battleEventChallenge20 = {"battleEventChallenge20", {{record(doneChallenge20), next()}}};
+const Scene battleEventChallenge20 = pendingHandOver("battleEventChallenge20", doneChallenge20);
 const Scene battleEventChallenge21 = pending("battleEventChallenge21", doneChallenge21, Exit::BattleToMap);
 const Scene battleEventLast1 = pending("battleEventLast1", doneLast1, Exit::BattleToEvent);
 const Scene eventLast2 = pending("eventLast2", doneLast2, Exit::RaceWithScene);

@@ -1,7 +1,10 @@
-// The first street race on the 玉崎街道: the hero meets 白州ミキ, who laughs at
-// his pizza bike, races her, and hears a rumour afterwards, win or lose.
+// The 玉崎街道: the first street race, where the hero meets 白州ミキ, who laughs
+// at his pizza bike and warns him of riders on strange machines; the old biker
+// ロブ on his boar at dusk, who knew the hero's father; and the night before the
+// stadium, when the father says the scooter's name.
 
 #include "app/UnitMain.h"
+#include "story/Pending.h"
 #include "story/Scenes.h"
 
 namespace zb::scenes {
@@ -76,6 +79,10 @@ const Scene battleEventStreet2 = {"battleEventStreet2", {
                           say({101, 6}, 101, "「……白州ミキ、か。", "　見てろよ、次は絶対に抜いてやる！"))},
     /*17*/ {clearPlace(), record(doneStreet2), leave(Exit::BattleToMap)},
 }};
+
+const Scene battleEventStreet3 = pending("battleEventStreet3", doneStreet3, Exit::ToRace);
+const Scene battleEventStreet4 = pending("battleEventStreet4", doneStreet4, Exit::BattleToMap);
+const Scene eventLastNight1 = pending("eventLastNight1", doneLastNight1, Exit::Map);
 // clang-format on
 
 } // namespace zb::scenes
