@@ -11,6 +11,9 @@ namespace zb::scenes {
 
 // Records `f` and leaves by `e`.
 script::Scene pending(std::string_view name, StoryFlag f, script::Exit e);
+// Records both marks, in this order, and leaves by `e` (the stadium's scene whose
+// second rider takes over half way).
+script::Scene pending(std::string_view name, StoryFlag half, StoryFlag f, script::Exit e);
 // Leaves by `e` without a mark (the scenes that can repeat).
 script::Scene pending(std::string_view name, script::Exit e);
 // Records `f` and hands over to the next scene due in the same screen.

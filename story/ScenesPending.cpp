@@ -10,6 +10,7 @@ namespace zb::scenes {
 using namespace script;
 
 namespace {
+
 std::set<std::string_view>& standIns() {
     static std::set<std::string_view> names;
     return names;
@@ -24,6 +25,13 @@ Scene pending(std::string_view name, StoryFlag f, Exit e) {
     Ops ops = record(f);
     const Ops out = leave(e);
     ops.insert(ops.end(), out.begin(), out.end());
+    return standIn(name, ops);
+}
+
+Scene pending(std::string_view name, StoryFlag half, StoryFlag f, Exit e) {
+    Ops ops = record(half);
+    for (const Ops& more : {record(f), leave(e)})
+        ops.insert(ops.end(), more.begin(), more.end());
     return standIn(name, ops);
 }
 
@@ -43,35 +51,6 @@ bool isPending(const Scene& s) {
 }
 
 // clang-format off
-const Scene eventChallenge1 = pending("eventChallenge1", doneChallenge1, Exit::Race);
-const Scene battleEventChallenge2 = pending("battleEventChallenge2", doneChallenge2, Exit::BattleToEvent);
-const Scene eventChallenge3 = pending("eventChallenge3", doneChallenge3, Exit::RaceWithScene);
-const Scene battleEventChallenge4 = pending("battleEventChallenge4", doneChallenge4, Exit::ToRace);
-// The second rider takes over half way, so both of its marks are made.
-const Scene battleEventChallenge5 = standIn("battleEventChallenge5", {record(halfChallenge5)[0], record(doneChallenge5)[0], leave(Exit::ToRace)[0]});
-const Scene battleEventChallenge6 = pending("battleEventChallenge6", doneChallenge6, Exit::BattleToMap);
-const Scene eventCannotFaceFather = pending("eventCannotFaceFather", doneCannotFaceFather, Exit::Map);
-const Scene eventSachiAbsent = pending("eventSachiAbsent", doneSachiAbsent, Exit::Map);
-const Scene eventWhereIsSachi = pending("eventWhereIsSachi", doneWhereIsSachi, Exit::Map);
-const Scene eventChallenge7 = pending("eventChallenge7", doneChallenge7, Exit::Race);
-const Scene battleEventChallenge8 = pending("battleEventChallenge8", doneChallenge8, Exit::ToRace);
-const Scene battleEventChallenge9 = pending("battleEventChallenge9", doneChallenge9, Exit::BattleToMap);
-const Scene eventPort1 = pendingHandOver("eventPort1", donePort1);
-const Scene eventMemory1 = pendingHandOver("eventMemory1", doneMemory1);
-const Scene eventIsland1 = pending("eventIsland1", doneIsland1, Exit::Map);
-const Scene eventIsland2 = pendingHandOver("eventIsland2", doneIsland2);
-const Scene eventArmy1 = pendingHandOver("eventArmy1", doneArmy1);
-const Scene eventIsland3 = pending("eventIsland3", doneIsland3, Exit::Map);
-const Scene battleEventKusaRace1 = pending("battleEventKusaRace1", doneKusaRace1, Exit::ToRace);
-const Scene battleEventKusaRace2 = pending("battleEventKusaRace2", doneKusaRace2, Exit::BattleToMap);
-const Scene eventIsland4 = pending("eventIsland4", doneIsland4, Exit::Map);
-const Scene eventIsland5 = pending("eventIsland5", doneIsland5, Exit::Map);
-const Scene battleEventKusaRace3 = pending("battleEventKusaRace3", doneKusaRace3, Exit::ToRace);
-const Scene battleEventKusaRace4 = pending("battleEventKusaRace4", doneKusaRace4, Exit::BattleToMap);
-const Scene eventRenraku = pending("eventRenraku", doneRenraku, Exit::Map);
-const Scene eventPort2 = pending("eventPort2", donePort2, Exit::Race);
-const Scene battleEventPort3 = pending("battleEventPort3", donePort3, Exit::ToRace);
-const Scene battleEventPort4 = pending("battleEventPort4", donePort4, Exit::BattleToMap);
 const Scene eventHome1 = pending("eventHome1", doneHome1, Exit::Map);
 const Scene battleEventStation1 = pending("battleEventStation1", doneStation1, Exit::ToRace);
 const Scene eventSachi3 = pending("eventSachi3", doneSachi3, Exit::Map);
