@@ -127,13 +127,15 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         f.bgmNo = static_cast<std::uint8_t>(o.a);
         f.PlayBGM();
         break;
-    case Code::StopMusic:
+    case Code::EndMusic:
         f.StopBGM();
         break;
     case Code::PauseMusic:
+        // Stopped where it stands rather than paused: a second pause cannot
+        // set it going again.
         f.haltBGM();
         break;
-    case Code::ResumeMusic:
+    case Code::PlayOn:
         f.resumeBGM(o.a == 1);
         break;
     case Code::RiderOut:

@@ -53,15 +53,15 @@ enum class Code : std::uint8_t {
     StadiumBack, // the stadium's race background and road behind the scene
     Prop,        // s[0]: picture file into objectImg at (a, b)
     HideProp,
-    Show,  // pic: a picture control is shown
-    Hide,  // pic: hidden
-    Music, // a: piece, played from its start
-    StopMusic,
-    PauseMusic,  // the piece holds where it is and its repeat timer stops
-    ResumeMusic, // a: 1 = loops again, 0 = plays on without repeating
-    RiderOut,    // a: slot, hidden and put just off the left edge
-    RiderIn,     // a: slot shown
-    MoveRight,   // a: slot, b: target left, c: pixels per tick
+    Show,       // pic: a picture control is shown
+    Hide,       // pic: hidden
+    Music,      // a: piece, played from its start
+    EndMusic,   // the player is closed: nothing is left to play on
+    PauseMusic, // the piece holds where it is and its repeat timer stops
+    PlayOn,     // a: 1 = the held piece plays on and loops, 0 = plays on once
+    RiderOut,   // a: slot, hidden and put just off the left edge
+    RiderIn,    // a: slot shown
+    MoveRight,  // a: slot, b: target left, c: pixels per tick
     MoveLeft,
     ThirdRider, // a: 0/1
     Scroll,     // a: 0/1, b: main layer step, c: sub layer step
@@ -220,17 +220,28 @@ inline Ops hide(PicRef p) {
 }
 
 // --- music ---
+// Piece n from its start, looping (the pieces by number: data/UnitConst.h).
 inline Ops music(int n) {
     return {op(Code::Music, n)};
 }
-inline Ops stopMusic() {
-    return {op(Code::StopMusic)};
-}
+// The piece holds where it stands and stops looping, until `playOn` or
+// `playOnOnce` in a later step of the same scene ("stops the music and resumes
+// it" is written this way).
 inline Ops pauseMusic() {
     return {op(Code::PauseMusic)};
 }
-inline Ops resumeMusic(bool loop = true) {
-    return {op(Code::ResumeMusic, loop ? 1 : 0)};
+// The held piece plays on from where it stood, looping again.
+inline Ops playOn() {
+    return {op(Code::PlayOn, 1)};
+}
+// The held piece plays on to its end and stays silent: no loop until the next
+// piece is chosen.
+inline Ops playOnOnce() {
+    return {op(Code::PlayOn, 0)};
+}
+// Silence for good: the music player is closed; nothing can play on after it.
+inline Ops endMusic() {
+    return {op(Code::EndMusic)};
 }
 
 // --- riders on the race screen ---

@@ -1,0 +1,311 @@
+// The words scenes are written with, each played in the real game: a few steps
+// built from the word are performed the way the dispatcher performs a scene, on
+// the event screen or the race screen prepared as the game prepares them, and
+// what the player sees and hears is checked. Checks over every scene of the
+// story follow the words whose misuse the compiler cannot see.
+
+#include "data/UnitConst.h"
+#include "sound/UnitSound.h"
+#include "story/Scenes.h"
+#include "tests/RaceHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zb::test {
+namespace {
+
+using namespace script;
+
+// ------------------------------------------------------------ playing words
+
+class Words : public ::testing::Test {
+  protected:
+    Words() {
+        // Long pieces need no file: the player takes the length the test gives.
+        for (std::uint8_t n = 1; n <= kMusicCount; ++n)
+            g.platform.music.setLength(musicFile(n), 60000);
+    }
+
+    GameFolder folder;
+    Game g;
+    TForm1& f = g.f();
+
+    SilentMusicPlayer& player() { return g.platform.music; }
+
+    // The event screen as entering a place opens it, the map released; the
+    // steps then come from `play`, not from the place's own scene.
+    void openEventScreen() {
+        f.flag(doneOpening0) = f.flag(doneOpening1) = f.flag(visitedSchool) = 1;
+        f.flag(doneOpening2) = 1;
+        f.newGameButton->visible = f.continueButton->visible = f.fsinfo->visible = false;
+        f.MesBox->visible = f.waku1->visible = true;
+        f.showMapComponents(false);
+        f.backImg->visible = true;
+        f.map->setPicture(nullptr);
+        f.clearLine();
+        f.eventSceneLayout();
+        f.waku1->setPicture(f.stock.get("wakuImg1"));
+        f.screenMode = 13;
+        f.scene.eventStep = 0;
+        f.installIdle("AppEvent", kStepPeriod, &TForm1::AppEvent);
+    }
+
+    // A race prepared as entering a racing place prepares it, with the race's
+    // own scene passed over; once its frame has slid in, the race screen turns
+    // into a scene the way a race with a scene before it does.
+    void openRaceScene(int machine, int version) {
+        f.scene.preRaceSceneDone = 1;
+        prepareRace(f, machine, version);
+        ASSERT_TRUE(runUntil(
+            g, [&] { return f.screenMode == 5; }, 5000));
+        openRaceSceneHere();
+    }
+    void openRaceSceneHere() {
+        f.screenMode = 4;
+        f.sceneWindowAt(289);
+        f.scene.eventStep = 0;
+        f.installIdle("AppMoveOnly", kStepPeriod, &TForm1::AppMoveOnly);
+    }
+
+    // One advance of the story: the step numbered eventStep, then the count on.
+    void play(const Scene& s) {
+        script::play(f, s);
+        ++f.scene.eventStep;
+    }
+    void playAll(const Scene& s) {
+        while (f.scene.eventStep >= 0 && f.scene.eventStep < static_cast<int>(s.steps.size()))
+            play(s);
+    }
+};
+
+// ------------------------------------------------------------ music
+
+TEST_F(Words, APausedPiecePlaysOnFromWhereItHeld) {
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {music(14), narrate("「一")},
+        /*1*/ {pauseMusic(), narrate("「二")},
+        /*2*/ {playOn(), narrate("「三")},
+        /*3*/ {leave(Exit::Map)},
+    }};
+    // clang-format on
+    openEventScreen();
+    play(s);
+    EXPECT_EQ(player().fileName(), "dat\\free0211.wma");
+    EXPECT_EQ(player().mode(), MusicMode::Playing);
+    g.run(1000);
+    play(s);
+    const std::uint32_t held = player().positionMs();
+    EXPECT_NE(player().mode(), MusicMode::Playing);
+    EXPECT_FALSE(f.mp3TimerEnabled()) << "the repeat timer stops";
+    g.run(3000);
+    EXPECT_EQ(player().positionMs(), held) << "the piece holds where it is";
+    EXPECT_GE(held, 1000u);
+    EXPECT_EQ(f.bgmNo, 14);
+    play(s);
+    EXPECT_EQ(player().mode(), MusicMode::Playing);
+    EXPECT_TRUE(f.mp3TimerEnabled());
+    g.run(500);
+    EXPECT_GE(player().positionMs(), held + 500) << "on from where it stood";
+    EXPECT_LT(player().positionMs(), held + 700);
+    play(s);
+    EXPECT_EQ(f.screenMode, 2);
+    EXPECT_EQ(f.bgmNo, 2) << "the map's own music";
+}
+
+TEST_F(Words, PlayedOnOnceAPieceEndsAndStaysSilentUntilTheNextPiece) {
+    player().setLength("dat\\Kmp141-stage1.wma", 3000);
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {music(10), narrate("「一")},
+        /*1*/ {pauseMusic(), narrate("「二")},
+        /*2*/ {playOnOnce(), narrate("「三")},
+        /*3*/ {music(10), narrate("「四")},
+    }};
+    // clang-format on
+    openEventScreen();
+    play(s);
+    g.run(1000);
+    play(s);
+    g.run(1000);
+    play(s);
+    EXPECT_EQ(player().mode(), MusicMode::Playing);
+    EXPECT_FALSE(f.mp3TimerEnabled()) << "the repeat timer stays off";
+    g.run(2500);
+    EXPECT_EQ(player().mode(), MusicMode::Stopped) << "played to its end";
+    g.run(2000);
+    EXPECT_EQ(player().mode(), MusicMode::Stopped) << "and not again";
+    EXPECT_EQ(f.bgmNo, 10);
+    play(s);
+    EXPECT_TRUE(f.mp3TimerEnabled()) << "the next piece loops again";
+    g.run(3500);
+    EXPECT_EQ(player().mode(), MusicMode::Playing);
+}
+
+TEST_F(Words, EndedMusicCannotBePlayedOn) {
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {music(13), narrate("「一")},
+        /*1*/ {endMusic(), narrate("「二")},
+        /*2*/ {playOn(), narrate("「三")},
+    }};
+    // clang-format on
+    openEventScreen();
+    play(s);
+    g.run(500);
+    play(s);
+    EXPECT_EQ(f.bgmNo, 0);
+    EXPECT_EQ(player().mode(), MusicMode::Closed);
+    EXPECT_EQ(player().log.back(), "close");
+    EXPECT_FALSE(f.mp3TimerEnabled());
+    play(s);
+    g.run(1000);
+    EXPECT_EQ(player().mode(), MusicMode::Closed) << "silence stays silence";
+    EXPECT_FALSE(f.mp3TimerEnabled());
+}
+
+// ------------------------------------------------------------ every scene
+
+// The ways through a scene: each test of its picks and skips answered one way,
+// the same way wherever it recurs in the scene, and each one-in-n chance one
+// way; for each way, the operations performed in order until the scene leaves
+// or hands over.
+class Ways {
+  public:
+    explicit Ways(const Scene& s) : scene_(s) {
+        for (const Step& st : s.steps)
+            collect(st.ops);
+    }
+    std::size_t questions() const { return keys_.size(); }
+
+    template <class Visit> void each(Visit visit) const {
+        const std::size_t n = keys_.size();
+        for (std::size_t way = 0; way < (std::size_t{1} << n); ++way) {
+            std::map<const void*, bool> answer;
+            for (std::size_t k = 0; k < n; ++k)
+                answer[keys_[k]] = ((way >> k) & 1u) != 0;
+            std::vector<const Op*> ops;
+            for (std::size_t i = 0; i < scene_.steps.size(); ++i) {
+                bool handedOver = false;
+                if (!follow(scene_.steps[i].ops, answer, ops, handedOver) || handedOver) break;
+            }
+            visit(ops);
+        }
+    }
+
+  private:
+    static const void* keyOf(const Op& o) {
+        if (o.test) return reinterpret_cast<const void*>(o.test);
+        return &o; // a chance is drawn afresh each time
+    }
+    void collect(const Ops& ops) {
+        for (const Op& o : ops) {
+            if (o.code != Code::Pick && o.code != Code::SkipIf) continue;
+            const void* k = keyOf(o);
+            if (std::find(keys_.begin(), keys_.end(), k) == keys_.end()) keys_.push_back(k);
+            if (o.code == Code::Pick) {
+                collect(*o.yes);
+                collect(*o.no);
+            }
+        }
+    }
+    // False once the scene has left.
+    static bool follow(const Ops& ops, const std::map<const void*, bool>& answer,
+                       std::vector<const Op*>& out, bool& handedOver) {
+        for (const Op& o : ops) {
+            if (o.code == Code::SkipIf) {
+                if (answer.at(keyOf(o))) return true; // the next step instead
+                continue;
+            }
+            if (o.code == Code::Pick) {
+                if (!follow(answer.at(keyOf(o)) ? *o.yes : *o.no, answer, out, handedOver))
+                    return false;
+                continue;
+            }
+            out.push_back(&o);
+            if (o.code == Code::Next) handedOver = true;
+            if (o.code == Code::Leave) return false;
+        }
+        return true;
+    }
+
+    const Scene& scene_;
+    std::vector<const void*> keys_;
+};
+
+// What is wrong with the music along one way through a scene, or "".
+std::string musicFault(const std::vector<const Op*>& ops) {
+    bool held = false;
+    for (const Op* o : ops) {
+        switch (o->code) {
+        case Code::PauseMusic:
+            held = true;
+            break;
+        case Code::PlayOn:
+            if (!held) return "plays on with no piece held (pause it, do not end it)";
+            held = false;
+            break;
+        case Code::EndMusic:
+            if (held) return "ends a held piece (write endMusic alone)";
+            break;
+        case Code::Music:
+            held = false; // a new piece replaces the held one
+            break;
+        default:
+            break;
+        }
+    }
+    return held ? "leaves with the music held" : "";
+}
+
+std::string musicFault(const Scene& s) {
+    std::string fault;
+    Ways(s).each([&](const std::vector<const Op*>& ops) {
+        if (fault.empty()) fault = musicFault(ops);
+    });
+    return fault;
+}
+
+TEST(EveryScene, PlaysOnTheMusicItPausedBeforeItLeaves) {
+    for (const Scene* s : scenes::all()) {
+        ASSERT_LE(Ways(*s).questions(), 12u) << s->name;
+        EXPECT_EQ(musicFault(*s), "") << s->name;
+    }
+}
+
+bool sunny(const TForm1& f) {
+    return f.race.raceWeather == 0;
+}
+bool rainy(const TForm1& f) {
+    return f.race.raceWeather == 1;
+}
+
+TEST(EveryScene, TheMusicCheckSeesEveryWayThroughAScene) {
+    // clang-format off
+    const Scene good = {"good", {
+        {pick(sunny, pauseMusic(), {})},
+        {pick(sunny, playOn(), {}), leave(Exit::Map)},
+    }};
+    // clang-format on
+    EXPECT_EQ(musicFault(good), "");
+    const Scene stoppedAndResumed = {"bad", {{endMusic()}, {playOn()}, {leave(Exit::Map)}}};
+    EXPECT_NE(musicFault(stoppedAndResumed), "");
+    // clang-format off
+    const Scene heldOnOneSide = {"bad", {
+        {pick(sunny, pauseMusic(), {})},
+        {pick(rainy, playOn(), {}), leave(Exit::Map)},
+    }};
+    // clang-format on
+    EXPECT_NE(musicFault(heldOnOneSide), "");
+    const Scene leftHeld = {"bad", {{pauseMusic()}, {leave(Exit::Race)}, {playOn()}}};
+    EXPECT_NE(musicFault(leftHeld), "") << "a step after the way out never plays";
+    const Scene skipped = {"bad", {{pauseMusic()}, {skipIf(sunny), playOn()}, {next()}}};
+    EXPECT_NE(musicFault(skipped), "");
+}
+
+} // namespace
+} // namespace zb::test
