@@ -75,6 +75,24 @@ void mirrorBelow(Image& img, int waterY, std::uint32_t deep, double strength, do
 // Darkens the corners.
 void vignette(Image& img, double strength);
 
+// ---- one-point perspective (Backgrounds.cpp, StoryPlaces.cpp) ----
+// A world point (x across, y up, z ahead) lands at (vx + f x / z, hy + f (eye - y) / z).
+struct Camera {
+    double vx = 257;
+    double hy = 150;
+    double f = 300;
+    double eye = 1.5;
+    draw::Point at(double x, double y, double z) const {
+        return {vx + f * x / z, hy + f * (eye - y) / z};
+    }
+};
+// A flat rectangle: on the ground when y0 == y1, upright along z otherwise.
+inline std::vector<draw::Point> quad(const Camera& c, double x0, double x1, double y0, double y1,
+                                     double z0, double z1) {
+    if (y0 == y1) return {c.at(x0, y0, z0), c.at(x1, y0, z0), c.at(x1, y0, z1), c.at(x0, y0, z1)};
+    return {c.at(x0, y0, z0), c.at(x1, y0, z1), c.at(x1, y1, z1), c.at(x0, y1, z0)};
+}
+
 // ---- machines and riders (Machines.cpp) ----
 struct RiderLook {
     std::uint32_t helmet = rgb(240, 240, 236);
@@ -188,6 +206,8 @@ Image jacketPicture();       // the hero and the title for the final screen, 250
 // ---- pictures (one function per file subject) ----
 Image titlePicture();
 Image backPicture(int number); // 1..16
+// Frame backgrounds painted with their own light (StoryPlaces.cpp).
+Image factoryAtNight(); // 08: the small factory at two in the morning
 Image cityMap();
 Image cityMapLater();       // the same city at night, for the last act (920 x 680)
 Image islandMap();          // ゴミの山アイランド and the sea to the mainland (640 x 420)

@@ -1,11 +1,13 @@
 // The sixteen frame backgrounds shown behind menus and story scenes. 01 to 03
 // are decorative patterns for menus, 04 to 16 are places of the story (the
-// scene's message box covers the area below y = 271).
+// scene's message box covers the area below y = 271). The places painted with
+// their own light are in StoryPlaces.cpp.
 #include "tools/assetgen/Art.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace zb::art {
 
@@ -18,25 +20,6 @@ namespace {
 constexpr int W = 514;
 constexpr int H = 385;
 constexpr double kPi = std::numbers::pi;
-
-// A simple camera for one-point perspective: a world point (x across, y up,
-// z ahead) lands at (vx + f x / z, hy + f (eye - y) / z).
-struct Camera {
-    double vx = W / 2.0;
-    double hy = 150;
-    double f = 300;
-    double eye = 1.5;
-    Point at(double x, double y, double z) const {
-        return {vx + f * x / z, hy + f * (eye - y) / z};
-    }
-};
-
-std::vector<Point> quad(const Camera& c, double x0, double x1, double y0, double y1, double z0,
-                        double z1) {
-    // A flat rectangle: on the ground when y0 == y1, upright otherwise.
-    if (y0 == y1) return {c.at(x0, y0, z0), c.at(x1, y0, z0), c.at(x1, y0, z1), c.at(x0, y0, z1)};
-    return {c.at(x0, y0, z0), c.at(x1, y0, z1), c.at(x1, y1, z1), c.at(x0, y1, z0)};
-}
 
 // Dashed centre line of a perspective road.
 void laneMarks(Image& img, const Camera& c, double x, double width, double zNear, double zFar,
@@ -492,54 +475,6 @@ Image back07() {
     draw::line(img, cx, cy, cx + 30, 232, 2.5, rgb(60, 80, 120));
     draw::glow(img, cx, cy, r * 1.4, rgb(120, 200, 255), 0.15);
     vignette(img, 0.3);
-    return img;
-}
-
-// 08: an empty road at night, lamps going away into the dark.
-Image back08() {
-    Image img(W, H);
-    Camera c;
-    c.hy = 160;
-    c.f = 280;
-    c.eye = 1.4;
-    sky(img, 0, 160, {rgb(4, 4, 14), rgb(12, 12, 40), rgb(40, 26, 70), rgb(90, 50, 90)});
-    draw::Rng rng(808);
-    stars(img, rng, 120, 130, 0.9);
-    SkylineStyle st;
-    st.baseY = 162;
-    st.minH = 8;
-    st.maxH = 40;
-    st.minW = 10;
-    st.maxW = 30;
-    st.top = rgb(30, 22, 50);
-    st.bottom = rgb(20, 14, 34);
-    st.windows = 0.3;
-    st.windowW = 1;
-    st.windowH = 1;
-    skyline(img, rng, st, 0, W);
-    draw::fillRect(img, 0, 160, W, H - 160,
-                   draw::vertical(160, rgb(24, 20, 34), H, rgb(12, 10, 16)));
-    // Road surface, kerbs and markings.
-    std::vector<Point> surface = {c.at(-5, 0, 0.8), c.at(5, 0, 0.8), c.at(5, 0, 400),
-                                  c.at(-5, 0, 400)};
-    draw::fillPolygon(img, surface, draw::vertical(160, rgb(30, 28, 40), H, rgb(60, 56, 70)));
-    for (int side = -1; side <= 1; side += 2)
-        draw::fillPolygon(img, quad(c, side * 5, side * 5.3, 0, 0, 0.8, 400), rgb(150, 140, 150));
-    laneMarks(img, c, 0, 0.18, 3.2, 200, 3, 4, rgb(240, 240, 230));
-    for (int side = -1; side <= 1; side += 2)
-        for (double z = 2.5; z < 200; z *= 1.45) {
-            const Point base = c.at(side * 5.8, 0, z);
-            const Point top = c.at(side * 5.8, 5, z);
-            const Point head = c.at(side * 4.6, 5.2, z);
-            const double w = std::max(0.6, 8 / z);
-            draw::line(img, base.x, base.y, top.x, top.y, w, rgb(50, 50, 60));
-            draw::line(img, top.x, top.y, head.x, head.y, w * 0.8, rgb(50, 50, 60));
-            draw::glow(img, head.x, head.y + 1, std::max(6.0, 180 / z), rgb(255, 210, 140), 0.55);
-            draw::fillCircle(img, head.x, head.y + 1, std::max(0.8, 10 / z), rgb(255, 250, 230));
-            const Point pool = c.at(side * 4.4, 0, z);
-            draw::glowEllipse(img, pool.x, pool.y, 400 / z, 90 / z, rgb(255, 200, 130), 0.35);
-        }
-    vignette(img, 0.5);
     return img;
 }
 
@@ -1028,7 +963,7 @@ Image backPicture(int number) {
         img = back07();
         break;
     case 8:
-        img = back08();
+        img = factoryAtNight();
         break;
     case 9:
         img = back09();

@@ -1,0 +1,443 @@
+// Frame backgrounds of the story painted with their own light (514 x 385, what
+// matters kept above the message box at y = 271):
+// 08 the small factory at two in the morning under its one lamp.
+#include "tools/assetgen/Art.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace zb::art {
+
+using draw::mix;
+using draw::Point;
+using draw::scale;
+
+namespace {
+
+constexpr int W = 514;
+constexpr int H = 385;
+constexpr double kPi = std::numbers::pi;
+
+// A polyline through the points of a quadratic curve from a over c to b.
+std::vector<Point> curve(Point a, Point c, Point b, int steps = 12) {
+    std::vector<Point> pts;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = i / static_cast<double>(steps), u = 1 - t;
+        pts.push_back({u * u * a.x + 2 * u * t * c.x + t * t * b.x,
+                       u * u * a.y + 2 * u * t * c.y + t * t * b.y});
+    }
+    return pts;
+}
+
+void polyline(draw::Target t, const std::vector<Point>& pts, double width, const draw::Paint& p) {
+    for (std::size_t i = 1; i < pts.size(); ++i)
+        draw::line(t, pts[i - 1].x, pts[i - 1].y, pts[i].x, pts[i].y, width, p);
+}
+
+// A cylinder standing on (x, base), shaded round its side.
+draw::Shader roundSide(double x, double w, std::uint32_t c) {
+    return [x, w, c](int px, int) {
+        const double u = std::clamp((px + 0.5 - x) / w, 0.0, 1.0);
+        return scale(c, 0.55 + 0.6 * std::sin(u * kPi) * (1 - 0.35 * u));
+    };
+}
+
+// An oil drum standing on (x, base): ribs round its side, a lid with a bung.
+void oilDrum(Image& img, double x, double base, double w, double h, std::uint32_t c) {
+    const double ry = w * 0.14;
+    draw::fillEllipse(draw::Target(img).faded(0.5), x + w / 2, base + 1, w * 0.62, ry * 1.2,
+                      rgb(10, 10, 12));
+    draw::fillEllipse(img, x + w / 2, base - 1, w / 2, ry, roundSide(x, w, scale(c, 0.8)));
+    draw::fillRect(img, static_cast<int>(x), static_cast<int>(base - h), static_cast<int>(w),
+                   static_cast<int>(h - 1), roundSide(x, w, c));
+    for (double f : {0.33, 0.66})
+        draw::fillEllipse(img, x + w / 2, base - h * f, w / 2 + 0.6, 1.6,
+                          roundSide(x, w, scale(c, 0.7)));
+    draw::fillEllipse(img, x + w / 2, base - h, w / 2, ry, scale(c, 0.9));
+    draw::ring(img, x + w / 2, base - h, w / 2 - 2, w / 2, scale(c, 0.6));
+    draw::fillCircle(img, x + w * 0.7, base - h, 2, rgb(70, 70, 76));
+}
+
+} // namespace
+
+// 08: a small factory on the edge of town at two in the morning: a high dark
+// hall of steel, one lamp over the bare frame of a machine on its stand.
+Image factoryAtNight() {
+    Image img(W, H);
+    draw::Rng rng(808);
+    const int floorY = 214; // where the back wall meets the floor
+    const std::uint32_t steel = rgb(104, 108, 122);
+    const std::uint32_t paint = rgb(84, 118, 104); // the machine tools' old green
+    // The back wall: rusty corrugated sheet above a wall of blocks.
+    for (int y = 0; y < floorY; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double rib = 0.8 + 0.2 * std::sin(x * 2 * kPi / 9.0);
+            const double rust = draw::fractalNoise(x / 40.0, y / 24.0, 81, 3);
+            img.at(x, y) = scale(
+                mix(rgb(116, 124, 136), rgb(120, 86, 60), std::clamp((rust - 0.55) * 2, 0.0, 0.6)),
+                rib);
+        }
+    for (int y = 150, row = 0; y < floorY; y += 8, ++row) {
+        draw::fillRect(img, 0, y, W, 7, scale(rgb(132, 128, 118), 0.92 + 0.04 * (row % 3)));
+        for (int x = (row % 2) * 12; x < W; x += 24)
+            draw::fillRect(img, x, y, 1, 7, rgb(92, 90, 86));
+    }
+    draw::fillRect(img, 0, 147, W, 4, rgb(90, 94, 100));
+    // The high window; its panes are filled with the night after the lighting.
+    constexpr std::uint32_t kPane = rgb(1, 2, 3);
+    const int wx0 = 344, wy0 = 64, ww = 132, wh = 76;
+    draw::fillRect(img, wx0, wy0, ww, wh, kPane);
+    for (int i = 0; i <= 4; ++i)
+        draw::fillRect(img, wx0 + i * 33 - 2, wy0 - 2, 4, wh + 4, rgb(40, 44, 54));
+    for (int j = 0; j <= 3; ++j)
+        draw::fillRect(img, wx0 - 2, wy0 + j * 25 - 2, ww + 4, 4, rgb(40, 44, 54));
+    draw::fillRect(img, wx0 - 4, wy0 + wh + 1, ww + 8, 3, rgb(90, 94, 106));
+    // The roof and its trusses.
+    draw::fillRect(img, 0, 0, W, 46, draw::vertical(0, rgb(56, 60, 70), 46, rgb(82, 86, 96)));
+    for (int y = 4; y < 46; y += 10)
+        draw::fillRect(img, 0, y, W, 2, rgb(66, 70, 80));
+    draw::line(img, -5, 6, W + 5, 6, 4, steel);
+    draw::line(img, -5, 40, W + 5, 40, 4, steel);
+    for (int i = 0; i <= 12; ++i) {
+        const double x = -10 + i * 44.0;
+        draw::line(img, x, 6, x, 40, 2, steel);
+        draw::line(img, x, i % 2 ? 6 : 40, x + 44, i % 2 ? 40 : 6, 2, steel);
+    }
+    // Steel columns holding them, braced at the top.
+    for (int cx : {16, 156, 497}) {
+        draw::line(img, cx, 84, cx - 30, 40, 3, steel);
+        draw::line(img, cx, 84, cx + 30, 40, 3, steel);
+        draw::fillRect(img, cx - 8, 0, 16, floorY + 3, rgb(104, 108, 120));
+        draw::fillRect(img, cx - 8, 0, 3, floorY + 3, rgb(132, 136, 148));
+        draw::fillRect(img, cx + 5, 0, 3, floorY + 3, rgb(70, 72, 84));
+        draw::fillRect(img, cx - 11, floorY - 1, 22, 5, rgb(90, 92, 102));
+    }
+    // The safety sign and the clock: two o'clock.
+    draw::fillRect(img, 166, 64, 62, 40, rgb(236, 236, 226));
+    draw::frameRect(img, 166, 64, 62, 40, rgb(40, 120, 70), 2);
+    draw::fillRect(img, 189, 69, 16, 5, rgb(40, 150, 80));
+    draw::fillRect(img, 194, 66, 6, 11, rgb(40, 150, 80));
+    draw::TextStyle sign;
+    sign.font = {"ＭＳ ゴシック", 12, true};
+    sign.top = rgb(40, 140, 76);
+    sign.bottom = rgb(30, 110, 60);
+    draw::textCentred(img, 197, 92, "安全第一", sign);
+    const double kx = 320, ky = 104;
+    draw::fillCircle(img, kx, ky, 11, rgb(60, 56, 52));
+    draw::fillCircle(img, kx, ky, 9.5, rgb(236, 232, 220));
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * kPi / 6;
+        draw::fillCircle(img, kx + 7.5 * std::cos(a), ky + 7.5 * std::sin(a), 0.6, rgb(40, 40, 40));
+    }
+    draw::line(img, kx, ky, kx + 4.5 * std::cos(-kPi / 6), ky + 4.5 * std::sin(-kPi / 6), 1.6,
+               rgb(30, 30, 30));
+    draw::line(img, kx, ky, kx, ky - 7.5, 1.1, rgb(30, 30, 30));
+    // The shelf and the bench on the right, with a vice and a grinder.
+    draw::fillRect(img, 418, 150, 96, 4, rgb(120, 90, 60));
+    static const std::uint32_t bins[] = {rgb(200, 60, 40), rgb(60, 100, 170), rgb(220, 180, 60)};
+    for (int i = 0; i < 6; ++i)
+        draw::fillRect(img, 422 + i * 15, 140, 13, 10, scale(bins[i % 3], 0.8));
+    draw::fillRect(img, 420, 198, 94, 26, rgb(70, 72, 80));
+    draw::fillRect(img, 416, 192, 98, 7,
+                   draw::vertical(192, rgb(150, 112, 74), 199, rgb(100, 70, 44)));
+    draw::fillRoundRect(img, 428, 182, 20, 10, 2, paint); // the vice
+    draw::fillRect(img, 424, 178, 28, 5, scale(paint, 1.2));
+    draw::line(img, 438, 186, 438, 194, 1.5, rgb(180, 180, 186));
+    draw::fillRoundRect(img, 470, 180, 22, 12, 3, paint); // the grinder
+    for (double gx : {466.0, 496.0}) {
+        draw::fillCircle(img, gx, 185, 8, rgb(90, 94, 104));
+        draw::fillCircle(img, gx, 185, 5, rgb(150, 146, 140));
+    }
+    for (int i = 0; i < 3; ++i)
+        draw::line(img, 452 + i * 5.0, 190, 460 + i * 5.0, 186, 1.6, rgb(180, 184, 196));
+    // The drill press, under the window.
+    draw::fillRect(img, 372, 232, 44, 7, scale(paint, 0.8));
+    draw::fillRect(img, 391, 150, 7, 84, rgb(170, 172, 180));
+    draw::fillRect(img, 376, 204, 36, 5, scale(paint, 1.1));
+    draw::fillRoundRect(img, 378, 156, 38, 28, 4, paint);
+    draw::fillRoundRect(img, 376, 146, 44, 12, 5, scale(paint, 1.15));
+    draw::fillRect(img, 395, 184, 5, 10, rgb(180, 182, 190));
+    draw::line(img, 397.5, 194, 397.5, 202, 1.2, rgb(200, 200, 210));
+    for (double a : {-0.4, 0.9, 2.2})
+        draw::line(img, 416, 170, 416 + 12 * std::cos(a), 170 + 12 * std::sin(a), 1.4,
+                   rgb(170, 172, 180));
+    // The lathe on the left.
+    draw::fillRect(img, 28, 220, 30, 44, scale(paint, 0.75));
+    draw::fillRect(img, 116, 220, 30, 44, scale(paint, 0.75));
+    draw::fillRect(img, 30, 214, 116, 7, rgb(70, 70, 76));
+    draw::fillRect(img, 22, 204, 130, 11, paint);
+    draw::fillRect(img, 22, 204, 130, 2, rgb(190, 192, 200));
+    draw::fillRoundRect(img, 22, 170, 44, 36, 4,
+                        draw::vertical(170, scale(paint, 1.15), 206, scale(paint, 0.8)));
+    draw::line(img, 36, 178, 30, 166, 1.6, rgb(40, 40, 44));
+    draw::fillCircle(img, 30, 165, 2.2, rgb(30, 30, 30));
+    draw::fillRect(img, 66, 184, 6, 12, rgb(150, 152, 160));
+    draw::fillRoundRect(img, 70, 178, 10, 24, 2, rgb(170, 172, 180)); // the chuck
+    draw::fillRect(img, 80, 188, 18, 4, rgb(190, 190, 196));          // the work in it
+    draw::fillRect(img, 92, 192, 22, 12, scale(paint, 1.1));          // the carriage
+    draw::fillRect(img, 100, 184, 8, 8, rgb(120, 122, 130));
+    draw::ring(img, 103, 210, 3, 5.5, rgb(170, 172, 180));
+    draw::fillRoundRect(img, 124, 182, 22, 22, 3, scale(paint, 0.95)); // the tailstock
+    draw::fillRect(img, 114, 188, 10, 5, rgb(170, 172, 180));
+    draw::ring(img, 150, 192, 2, 4.5, rgb(170, 172, 180));
+    // The floor: old concrete, its joints, oil soaked into it.
+    for (int y = floorY; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double n = draw::fractalNoise(x / 30.0, y / 9.0, 88, 3);
+            const double oil = draw::fractalNoise(x / 60.0, y / 18.0, 89, 2);
+            std::uint32_t c = mix(rgb(120, 118, 114), rgb(96, 94, 92), (y - floorY) / 170.0);
+            c = scale(c, 0.9 + 0.2 * n);
+            if (oil > 0.62) c = scale(c, 1 - (oil - 0.62) * 1.6);
+            img.at(x, y) = c;
+        }
+    for (int i = -7; i <= 7; ++i)
+        draw::line(draw::Target(img).faded(0.5), 257 + i * 44.0, floorY, 257 + i * 190.0, H, 1,
+                   rgb(70, 68, 66));
+    for (int y : {236, 276, 340})
+        draw::fillRect(draw::Target(img).faded(0.5), 0, y, W, 1, rgb(70, 68, 66));
+    draw::fillRect(img, 0, floorY, W, 2, rgb(70, 70, 72));
+    // The lift table under the machine.
+    draw::line(img, 196, 232, 336, 262, 4, rgb(70, 72, 80));
+    draw::line(img, 196, 262, 336, 232, 4, rgb(86, 88, 96));
+    draw::fillCircle(img, 266, 247, 3, rgb(40, 40, 44));
+    draw::fillRect(img, 184, 262, 166, 6, rgb(60, 60, 66));
+    draw::fillRect(img, 160, 225, 238, 8,
+                   draw::vertical(225, rgb(200, 70, 50), 233, rgb(130, 40, 30)));
+    draw::fillRect(img, 160, 225, 238, 1, rgb(240, 130, 110));
+    // The machine: a double-cradle frame round a big air-cooled four, forks and
+    // swingarm, no wheels and no bodywork yet.
+    const std::uint32_t alloy = rgb(160, 162, 168);
+    const std::uint32_t tube = rgb(116, 118, 132);
+    auto pipe = [&](const std::vector<Point>& pts, double w, std::uint32_t c) {
+        polyline(img, pts, w + 1.2, scale(c, 0.4));
+        polyline(img, pts, w, c);
+        std::vector<Point> lit = pts;
+        for (Point& p : lit)
+            p.y -= w * 0.25;
+        polyline(img, lit, w * 0.35, scale(c, 1.7));
+    };
+    draw::line(img, 172, 208, 172, 225, 4, rgb(60, 60, 66)); // the rear stand
+    draw::line(img, 386, 210, 386, 225, 4, rgb(60, 60, 66)); // the front stand
+    draw::fillRect(img, 266, 216, 50, 9, rgb(150, 110, 70)); // the block under the engine
+    // The frame's tubes.
+    const Point h1{350, 108}, h2{358, 138};
+    pipe({h1, {250, 120}, {236, 124}}, 4.2, tube);
+    pipe({{236, 124}, {172, 118}, {166, 124}, {172, 128}, {232, 168}}, 2.8, tube);
+    pipe({{236, 124}, {236, 198}}, 4.2, tube);
+    std::vector<Point> cradle{h2, {349, 176}};
+    for (const Point& p : curve({349, 176}, {346, 216}, {300, 216}))
+        cradle.push_back(p);
+    cradle.push_back({256, 216});
+    for (const Point& p : curve({256, 216}, {238, 214}, {236, 198}, 6))
+        cradle.push_back(p);
+    pipe(cradle, 4.2, tube);
+    draw::fillPolygon(img, {{230, 160}, {242, 160}, {244, 204}, {230, 206}},
+                      draw::vertical(160, scale(alloy, 0.9), 206, scale(alloy, 0.55)));
+    // The swingarm and its pair of shocks with red springs.
+    draw::fillPolygon(img, {{240, 192}, {172, 201}, {172, 210}, {240, 204}},
+                      draw::vertical(192, scale(alloy, 1.1), 210, scale(alloy, 0.65)));
+    draw::fillCircle(img, 236, 198, 4, rgb(60, 60, 66));
+    draw::fillCircle(img, 236, 198, 1.6, rgb(210, 210, 220));
+    draw::fillCircle(img, 174, 205, 3.5, rgb(70, 70, 76));
+    draw::line(img, 190, 124, 188, 202, 4, rgb(60, 60, 66));
+    for (double y = 136; y < 188; y += 4)
+        draw::line(img, 185, y, 193, y + 2.5, 2, rgb(220, 50, 40));
+    // The engine: crankcase, a tall finned block tilted forward, the head.
+    draw::fillPolygon(img, {{254, 184}, {330, 182}, {338, 196}, {332, 212}, {262, 214}, {250, 202}},
+                      draw::vertical(182, scale(alloy, 1.12), 214, scale(alloy, 0.6)));
+    draw::fillCircle(img, 270, 199, 11,
+                     draw::vertical(188, scale(alloy, 1.15), 210, scale(alloy, 0.7)));
+    draw::ring(img, 270, 199, 9, 11, scale(alloy, 0.6));
+    draw::fillCircle(img, 270, 199, 2, scale(alloy, 0.5));
+    draw::fillCircle(img, 324, 198, 8,
+                     draw::vertical(190, scale(alloy, 1.1), 206, scale(alloy, 0.7)));
+    for (int k = 0; k < 4; ++k)
+        draw::line(img, 266 + k * 16.0, 210, 272 + k * 16.0, 210, 1, scale(alloy, 0.45));
+    const Point ux{0.208, -0.978}; // up the cylinders
+    const Point bl{268, 186}, br{326, 186};
+    auto along = [&](Point p, double d) { return Point{p.x + ux.x * d, p.y + ux.y * d}; };
+    draw::fillPolygon(img, {bl, br, along(br, 46), along(bl, 46)}, scale(alloy, 0.5));
+    for (double d = 2; d < 46; d += 3.6) {
+        const double out = d < 36 ? 4 : 2;
+        const Point a = along(bl, d), b = along(br, d);
+        draw::line(img, a.x - out, a.y, b.x + out, b.y, 1.8,
+                   draw::horizontal(260, scale(alloy, 0.8), 330, scale(alloy, 1.2)));
+    }
+    const Point hl = along(bl, 46), hr = along(br, 46);
+    draw::fillPolygon(img,
+                      {{hl.x - 2, hl.y},
+                       {hr.x + 2, hr.y},
+                       along({hr.x - 2, hr.y}, 9),
+                       along({hl.x + 2, hl.y}, 9)},
+                      draw::vertical(hl.y - 9, rgb(70, 70, 80), hl.y, rgb(36, 36, 42)));
+    draw::fillPolygon(img, {along(hl, 3), along(hr, 3), along(hr, 5), along(hl, 5)},
+                      rgb(200, 44, 36));
+    // The carburettors and their open trumpets behind the head.
+    for (int k = 0; k < 2; ++k) {
+        const Point a = along(bl, 30 + k * 7);
+        const Point b{a.x - 16, a.y + 1};
+        draw::line(img, a.x, a.y, b.x, b.y, 6, rgb(120, 122, 130));
+        draw::fillPolygon(img,
+                          {{b.x, b.y - 3}, {b.x - 9, b.y - 6}, {b.x - 9, b.y + 6}, {b.x, b.y + 3}},
+                          draw::vertical(b.y - 6, rgb(220, 222, 230), b.y + 6, rgb(120, 122, 132)));
+        draw::fillEllipse(img, b.x - 9, b.y, 1.6, 6, rgb(30, 30, 36));
+    }
+    // Four pipes from the ports, down in front of the engine and back under it.
+    for (int k = 0; k < 4; ++k) {
+        const Point port = along(br, 24 + k * 4.5);
+        const double x = 342 + k * 3.6;
+        std::vector<Point> pts = curve(port, {x, port.y - 1}, {x, port.y + 16}, 6);
+        for (const Point& p :
+             curve({x, port.y + 16}, {x + 1, 214 + k * 1.2}, {300, 214 + k * 1.2}, 8))
+            pts.push_back(p);
+        pts.push_back({252, 214 + k * 1.2});
+        pipe(pts, 2.6, mix(rgb(200, 170, 110), rgb(120, 110, 170), k / 3.0));
+    }
+    // The steering head and the fork.
+    draw::line(img, h1.x, h1.y - 3, h2.x, h2.y + 2, 9,
+               draw::horizontal(344, scale(tube, 0.8), 364, scale(tube, 1.4)));
+    draw::line(img, 375, 160, 386, 206, 8,
+               draw::horizontal(372, rgb(80, 74, 60), 392, rgb(170, 150, 100)));
+    draw::line(img, 360, 104, 375, 162, 6,
+               draw::horizontal(356, rgb(170, 172, 182), 380, rgb(250, 250, 255)));
+    draw::fillCircle(img, 386, 207, 3.5, rgb(170, 172, 180));
+    draw::fillRoundRect(img, 344, 102, 26, 7, 2, scale(alloy, 1.05)); // top clamp
+    draw::fillRoundRect(img, 350, 138, 24, 6, 2, scale(alloy, 0.95)); // bottom clamp
+    draw::line(img, 350, 106, 334, 112, 2.6, rgb(50, 50, 56));        // a clip-on bar
+    // The dust sheet, pulled off: one corner still caught on the tail, the rest
+    // in a heap on the floor.
+    const std::vector<Point> sheet{{198, 120}, {180, 113}, {164, 117}, {158, 130}, {150, 170},
+                                   {140, 214}, {126, 244}, {106, 256}, {102, 270}, {128, 278},
+                                   {180, 279}, {214, 273}, {216, 261}, {198, 250}, {180, 244},
+                                   {176, 212}, {184, 170}, {192, 140}};
+    draw::fillPolygon(img, sheet, draw::vertical(112, rgb(200, 192, 170), 278, rgb(150, 142, 122)));
+    for (int k = 0; k < 3; ++k) { // the folds
+        const double x0 = 166 + k * 8.0;
+        polyline(draw::Target(img).faded(0.5),
+                 curve({x0, 120}, {x0 - 10 - k * 2, 190}, {x0 - 30 - k * 4, 250}), 2,
+                 rgb(110, 104, 88));
+        polyline(draw::Target(img).faded(0.45),
+                 curve({x0 + 3, 121}, {x0 - 7 - k * 2, 190}, {x0 - 27 - k * 4, 249}), 1.1,
+                 rgb(236, 230, 210));
+    }
+    for (int k = 0; k < 4; ++k) {
+        const double x0 = 114 + k * 24.0;
+        polyline(draw::Target(img).faded(0.45),
+                 curve({x0, 262 + k % 2 * 4.0}, {x0 + 12, 252.0 + k * 2},
+                       {x0 + 26, 266 + k % 2 * 6.0}, 8),
+                 1.8, rgb(110, 104, 88));
+    }
+    // The chain hoist hanging from the crane's beam.
+    draw::fillRect(img, 0, 48, W, 11, draw::vertical(48, rgb(236, 196, 60), 59, rgb(170, 130, 30)));
+    draw::fillRect(img, 0, 48, W, 2, rgb(250, 226, 130));
+    {
+        draw::TextStyle st;
+        st.font = {"ＭＳ ゴシック", 8, true};
+        st.top = st.bottom = rgb(40, 30, 10);
+        draw::textCentred(img, 130, 54, "2.8t", st);
+    }
+    draw::fillRect(img, 80, 59, 24, 5, rgb(80, 80, 88));
+    draw::fillRoundRect(img, 76, 63, 32, 22, 5,
+                        draw::vertical(63, rgb(230, 130, 40), 85, rgb(160, 80, 20)));
+    for (double y = 86; y < 150; y += 4.4) {
+        if (static_cast<int>((y - 86) / 4.4) % 2)
+            draw::line(img, 92, y - 2, 92, y + 2.4, 1.4, rgb(150, 150, 160));
+        else {
+            draw::line(img, 90.6, y - 2, 90.6, y + 2.4, 1, rgb(150, 150, 160));
+            draw::line(img, 93.4, y - 2, 93.4, y + 2.4, 1, rgb(150, 150, 160));
+        }
+    }
+    for (double x : {102.0, 106.0})
+        for (double y = 86; y < 206; y += 3.6)
+            draw::fillCircle(img, x, y, 1.1, rgb(120, 120, 130));
+    draw::fillRoundRect(img, 86, 148, 12, 12, 3, rgb(230, 130, 40));
+    draw::line(img, 95, 160, 98, 170, 2.6, rgb(170, 172, 180));
+    arcBand(Pen{img, 0, 0, 1}, 92, 170, 3.5, 6.5, 0, kPi * 1.1, rgb(170, 172, 180));
+    // A bare rim waiting for the machine, leaning on the lathe.
+    draw::ring(img, 96, 244, 17, 21,
+               draw::vertical(223, rgb(200, 200, 210), 265, rgb(90, 90, 100)));
+    draw::fillCircle(img, 96, 244, 4, rgb(120, 120, 128));
+    // Oil drums by the bench.
+    oilDrum(img, 440, 282, 34, 56, rgb(50, 90, 160));
+    oilDrum(img, 476, 290, 34, 56, rgb(180, 50, 36));
+
+    // Night everywhere; the lamp's cone of warm light and the moon through the
+    // window are added on top.
+    const Point lamp{276, 86};
+    const Image day = img;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double dx = x + 0.5 - lamp.x, dy = y + 0.5 - lamp.y;
+            const double dist = std::hypot(dx, dy);
+            double r = 0.24, g = 0.26, b = 0.36;
+            double haze = 0;
+            if (dy > 0) {
+                const double ang = std::atan2(std::abs(dx), dy);
+                const double cone = std::clamp((0.78 - ang) / 0.16, 0.0, 1.0);
+                const double fall = 1 / (1 + std::pow(dist / 200, 2));
+                r += 1.05 * cone * fall;
+                g += 0.9 * cone * fall;
+                b += 0.65 * cone * fall;
+                haze = 0.06 * cone * fall;
+            }
+            // The bulb hangs below the shade's rim and lights the sides too.
+            const double spill = (dy > -4 ? 0.55 : 0.2) / (1 + std::pow(dist / 90, 2));
+            r += spill;
+            g += spill * 0.8;
+            b += spill * 0.5;
+            // Moonlight falling from the window towards the viewer.
+            const double wx = x + 0.55 * (y - 140);
+            if (y > 140 && wx > 344 && wx < 476) {
+                const double m = 0.16 * (1 - (y - 140) / 245.0);
+                r += m * 0.6;
+                g += m * 0.8;
+                b += m * 1.3;
+                haze += 0.03 * (1 - (y - 140) / 245.0);
+            }
+            const std::uint32_t c = day.at(x, y);
+            const double grain = 0.96 + 0.08 * draw::valueNoise(x * 0.9, y * 0.9, 808);
+            img.at(x, y) =
+                rgb(std::min(255, static_cast<int>(draw::red(c) * r * grain + 255 * haze)),
+                    std::min(255, static_cast<int>(draw::green(c) * g * grain + 200 * haze)),
+                    std::min(255, static_cast<int>(draw::blue(c) * b * grain + 130 * haze)));
+        }
+    // The panes of the high window show the night sky and the moon.
+    Image night(ww, wh);
+    draw::verticalGradient(night, 0, 0, ww, wh, rgb(10, 14, 40), rgb(34, 40, 86));
+    stars(night, rng, 20, wh, 0.8);
+    moon(night, 100, 24, 10, rgb(255, 246, 220));
+    for (int k = 0; k < 12; ++k) // grime on some panes
+        if (k % 5 == 1 || k == 10)
+            draw::fillRect(draw::Target(night).faded(0.35), (k % 4) * 33, (k / 4) * 25, 33, 25,
+                           rgb(60, 70, 80));
+    for (int y = 0; y < wh; ++y)
+        for (int x = 0; x < ww; ++x)
+            if (day.at(wx0 + x, wy0 + y) == kPane) img.at(wx0 + x, wy0 + y) = night.at(x, y);
+    // The lamp: its cable, the enamelled shade and the bare bulb.
+    draw::line(img, lamp.x, 40, lamp.x, 74, 1, rgb(20, 20, 24));
+    draw::fillPolygon(img,
+                      {{lamp.x - 5, 72}, {lamp.x + 5, 72}, {lamp.x + 20, 86}, {lamp.x - 20, 86}},
+                      draw::vertical(72, rgb(60, 70, 64), 86, rgb(30, 36, 32)));
+    draw::fillEllipse(img, lamp.x, 86, 20, 3, rgb(255, 240, 200));
+    draw::glow(img, lamp.x, 87, 40, rgb(255, 220, 150), 0.6);
+    draw::fillEllipse(img, lamp.x, 88, 6, 4, rgb(255, 252, 236));
+    // Sparks from the last welding still glowing on the floor.
+    for (int i = 0; i < 26; ++i) {
+        const double x = rng.real(196, 340), y = rng.real(236, 292);
+        const double s = rng.real(0.6, 1.4);
+        draw::glow(img, x, y, 5 * s, rgb(255, 140, 40), 0.5);
+        draw::fillCircle(img, x, y, 0.7 * s, rgb(255, 220, 140));
+        if (i % 4 == 0)
+            draw::line(draw::Target(img).faded(0.6), x, y, x + rng.real(-8, 8), y - rng.real(1, 3),
+                       0.8, rgb(255, 170, 70));
+    }
+    draw::glowEllipse(img, 300, 268, 40, 8, rgb(255, 120, 40), 0.18);
+    vignette(img, 0.45);
+    return img;
+}
+
+} // namespace zb::art
