@@ -207,7 +207,10 @@ Image jacketPicture();       // the hero and the title for the final screen, 250
 Image titlePicture();
 Image backPicture(int number); // 1..16
 // Frame backgrounds painted with their own light (StoryPlaces.cpp).
-Image factoryAtNight(); // 08: the small factory at two in the morning
+Image factoryAtNight();    // 08: the small factory at two in the morning
+Image ridersHouseAtDusk(); // 09: the riders' house on the coast road at dusk
+// The coast road at sunset (514 x 385), seen in the photo of 湾岸ストリート.
+Image coastRoad();
 Image cityMap();
 Image cityMapLater();       // the same city at night, for the last act (920 x 680)
 Image islandMap();          // ゴミの山アイランド and the sea to the mainland (640 x 420)

@@ -478,60 +478,6 @@ Image back07() {
     return img;
 }
 
-// 09: the coast road at sunset.
-Image back09() {
-    Image img(W, H);
-    const int sea = 190;
-    sky(img, 0, sea, {rgb(60, 40, 110), rgb(190, 80, 120), rgb(255, 150, 90), rgb(255, 210, 120)});
-    const double sx = 330, sy = sea - 8, sr = 36;
-    draw::glow(img, sx, sy, 200, rgb(255, 200, 110), 0.45);
-    draw::fillCircle(img, sx, sy, sr,
-                     draw::vertical(sy - sr, rgb(255, 250, 200), sy + sr, rgb(255, 150, 60)));
-    // Clouds in long bands.
-    draw::Rng rng(909);
-    for (int i = 0; i < 9; ++i) {
-        const double y = rng.real(30, 140), x = rng.real(-50, W);
-        draw::fillEllipse(draw::Target(img).faded(0.5), x, y, rng.real(60, 140), rng.real(3, 7),
-                          mix(rgb(255, 160, 140), rgb(120, 60, 120), (140 - y) / 110));
-    }
-    // Islands on the horizon.
-    std::vector<Point> island{{0, sea}};
-    for (int x = 0; x <= 200; x += 5)
-        island.push_back(
-            {static_cast<double>(x), sea - 34 * std::pow(std::sin(x / 200.0 * kPi), 1.5) *
-                                               (0.7 + 0.3 * draw::valueNoise(x / 20.0, 0, 9))});
-    island.push_back({200, sea});
-    draw::fillPolygon(img, island, rgb(70, 40, 80));
-    // The sea, glittering under the sun.
-    draw::fillRect(img, 0, sea, W, H - sea,
-                   draw::vertical(sea, rgb(220, 120, 100), H, rgb(40, 30, 80)));
-    for (int i = 0; i < 300; ++i) {
-        const double y = rng.real(sea + 1, 300);
-        const double spread = (y - sea) * 1.4 + 10;
-        const double x = sx + rng.real(-spread, spread);
-        draw::line(draw::Target(img).faded(rng.real(0.3, 0.8)), x, y, x + rng.real(3, 10), y, 1,
-                   rgb(255, 230, 160));
-    }
-    // The road along the coast with its guardrail.
-    draw::fillPolygon(img, {{0, 250}, {W, 236}, {W, H}, {0, H}},
-                      draw::vertical(236, rgb(70, 56, 80), H, rgb(30, 24, 40)));
-    for (int y = 236; y < H; ++y)
-        for (int x = 0; x < W; ++x)
-            if (y >= 250 - x * 14.0 / W)
-                img.at(x, y) =
-                    scale(img.at(x, y), 0.85 + 0.3 * draw::valueNoise(x * 0.8, y * 0.8, 99));
-    draw::fillPolygon(img, {{0, 300}, {W, 280}, {W, 284}, {0, 305}}, rgb(230, 220, 200));
-    for (int x = 10; x < W; x += 46) {
-        const double y = 250 - x * 14.0 / W;
-        draw::fillRect(img, x, static_cast<int>(y - 22), 4, 24, rgb(90, 80, 90));
-    }
-    draw::fillPolygon(img, {{0, 226}, {W, 212}, {W, 222}, {0, 236}},
-                      draw::vertical(212, rgb(250, 230, 210), 236, rgb(160, 140, 150)));
-    draw::fillPolygon(img, {{0, 232}, {W, 218}, {W, 220}, {0, 234}}, rgb(120, 100, 110));
-    vignette(img, 0.3);
-    return img;
-}
-
 // 10: a street in the rain at night.
 Image back10() {
     Image img(W, H);
@@ -966,7 +912,7 @@ Image backPicture(int number) {
         img = factoryAtNight();
         break;
     case 9:
-        img = back09();
+        img = ridersHouseAtDusk();
         break;
     case 10:
         img = back10();
@@ -993,6 +939,60 @@ Image backPicture(int number) {
         img = back01();
         break;
     }
+    return img;
+}
+
+// The coast road at sunset, seen in the photo of 湾岸ストリート.
+Image coastRoad() {
+    Image img(W, H);
+    const int sea = 190;
+    sky(img, 0, sea, {rgb(60, 40, 110), rgb(190, 80, 120), rgb(255, 150, 90), rgb(255, 210, 120)});
+    const double sx = 330, sy = sea - 8, sr = 36;
+    draw::glow(img, sx, sy, 200, rgb(255, 200, 110), 0.45);
+    draw::fillCircle(img, sx, sy, sr,
+                     draw::vertical(sy - sr, rgb(255, 250, 200), sy + sr, rgb(255, 150, 60)));
+    // Clouds in long bands.
+    draw::Rng rng(909);
+    for (int i = 0; i < 9; ++i) {
+        const double y = rng.real(30, 140), x = rng.real(-50, W);
+        draw::fillEllipse(draw::Target(img).faded(0.5), x, y, rng.real(60, 140), rng.real(3, 7),
+                          mix(rgb(255, 160, 140), rgb(120, 60, 120), (140 - y) / 110));
+    }
+    // Islands on the horizon.
+    std::vector<Point> island{{0, sea}};
+    for (int x = 0; x <= 200; x += 5)
+        island.push_back(
+            {static_cast<double>(x), sea - 34 * std::pow(std::sin(x / 200.0 * kPi), 1.5) *
+                                               (0.7 + 0.3 * draw::valueNoise(x / 20.0, 0, 9))});
+    island.push_back({200, sea});
+    draw::fillPolygon(img, island, rgb(70, 40, 80));
+    // The sea, glittering under the sun.
+    draw::fillRect(img, 0, sea, W, H - sea,
+                   draw::vertical(sea, rgb(220, 120, 100), H, rgb(40, 30, 80)));
+    for (int i = 0; i < 300; ++i) {
+        const double y = rng.real(sea + 1, 300);
+        const double spread = (y - sea) * 1.4 + 10;
+        const double x = sx + rng.real(-spread, spread);
+        draw::line(draw::Target(img).faded(rng.real(0.3, 0.8)), x, y, x + rng.real(3, 10), y, 1,
+                   rgb(255, 230, 160));
+    }
+    // The road along the coast with its guardrail.
+    draw::fillPolygon(img, {{0, 250}, {W, 236}, {W, H}, {0, H}},
+                      draw::vertical(236, rgb(70, 56, 80), H, rgb(30, 24, 40)));
+    for (int y = 236; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (y >= 250 - x * 14.0 / W)
+                img.at(x, y) =
+                    scale(img.at(x, y), 0.85 + 0.3 * draw::valueNoise(x * 0.8, y * 0.8, 99));
+    draw::fillPolygon(img, {{0, 300}, {W, 280}, {W, 284}, {0, 305}}, rgb(230, 220, 200));
+    for (int x = 10; x < W; x += 46) {
+        const double y = 250 - x * 14.0 / W;
+        draw::fillRect(img, x, static_cast<int>(y - 22), 4, 24, rgb(90, 80, 90));
+    }
+    draw::fillPolygon(img, {{0, 226}, {W, 212}, {W, 222}, {0, 236}},
+                      draw::vertical(212, rgb(250, 230, 210), 236, rgb(160, 140, 150)));
+    draw::fillPolygon(img, {{0, 232}, {W, 218}, {W, 220}, {0, 234}}, rgb(120, 100, 110));
+    vignette(img, 0.3);
     return img;
 }
 

@@ -205,62 +205,6 @@ Image partsShop() {
     return reduce(big, 0, 0, SW, SH);
 }
 
-// 8: the riders' house at night: a two-storey block of rooms with an outside
-// stair, touring bikes with their bags at the kerb.
-Image ridersHouse() {
-    Image big(SW, SH);
-    const Pen p = scenePen(big);
-    sky(big, 0, 44 * kSuper, {rgb(6, 8, 24), rgb(20, 24, 60), rgb(50, 40, 90)});
-    draw::Rng rng(808);
-    stars(big, rng, 60, 30 * kSuper);
-    moon(big, 80 * kSuper, 6 * kSuper, 3 * kSuper, rgb(255, 246, 220));
-    // Trees behind.
-    for (int i = 0; i < 7; ++i)
-        p.circle(i * 14.0 + rng.real(-2, 2), 30 + rng.real(-2, 2), rng.real(6, 9), rgb(18, 30, 36));
-    // The building.
-    p.roundRect(8, 16, 70, 42, 0.5, p.vgrad(16, rgb(200, 186, 160), 58, rgb(150, 136, 116)));
-    p.roundRect(6, 14, 74, 3, 0.5, rgb(110, 70, 56)); // roof edge
-    for (int floor = 0; floor < 2; ++floor) {
-        const double y = 20 + floor * 20;
-        p.roundRect(8, y + 13, 70, 2, 0, rgb(120, 110, 100)); // the walkway
-        for (double x = 9; x < 78; x += 3.5)                  // its railing
-            p.line(x, y + 9, x, y + 13, 0.5, rgb(90, 84, 80));
-        p.line(8, y + 9, 78, y + 9, 0.7, rgb(100, 94, 90));
-        for (int room = 0; room < 4; ++room) {
-            const double x = 12 + room * 16;
-            const bool lit = (room + floor * 3) % 4 != 1;
-            p.roundRect(x, y, 6, 9, 0.5, rgb(120, 90, 70)); // door
-            p.circle(x + 5, y + 5, 0.4, rgb(230, 220, 150));
-            const std::uint32_t glass = lit ? rgb(255, 214, 140) : rgb(50, 60, 90);
-            p.roundRect(x + 8, y + 1, 6, 5, 0.3, glass);
-            if (lit)
-                draw::glow(big, (x + 11) * kSuper, (y + 3.5) * kSuper, 7 * kSuper,
-                           rgb(255, 200, 120), 0.35);
-            draw::glow(big, (x + 3) * kSuper, (y - 0.5) * kSuper, 3 * kSuper, rgb(255, 240, 200),
-                       0.6); // the lamp over each door
-        }
-    }
-    // The outside stair up the right end.
-    p.poly({{78, 58}, {86, 58}, {86, 36}, {78, 36}}, rgb(110, 100, 96));
-    for (int k = 0; k < 8; ++k)
-        p.line(78, 58 - k * 2.8, 86, 56 - k * 2.8, 0.8, rgb(150, 140, 130));
-    // A signboard at the entrance.
-    for (double x : {31.0, 59.0})
-        p.line(x, 12, x, 14.5, 1, rgb(40, 30, 20));
-    p.roundRect(27, 4.5, 36, 8, 1, rgb(40, 30, 20));
-    p.roundRect(28, 5.5, 34, 6, 0.8, p.vgrad(5, rgb(255, 240, 190), 12, rgb(240, 200, 120)));
-    sceneText(big, 45, 8.6, "RIDERS HOUSE", 5, rgb(120, 50, 20), rgb(90, 30, 10),
-              rgb(255, 240, 200));
-    draw::glow(big, 45 * kSuper, 8 * kSuper, 24 * kSuper, rgb(255, 220, 150), 0.25);
-    // The street and the bikes.
-    p.roundRect(0, 58, 90, 16, 0, p.vgrad(58, rgb(54, 52, 64), 74, rgb(26, 24, 34)));
-    static const std::uint32_t bodies[] = {rgb(200, 200, 206), rgb(220, 120, 30), rgb(40, 130, 80),
-                                           rgb(160, 30, 40)};
-    for (int i = 0; i < 4; ++i)
-        parkedBike(p, 4 + i * 21, 71, bodies[i], true);
-    return reduce(big, 0, 0, SW, SH);
-}
-
 // 14: the junk shop: a shack patched from sheets, its hand-painted sign, parts
 // hung on the wall and piled at the door, under a cold dusk.
 Image junkShopPhoto() {
@@ -486,9 +430,6 @@ Image placePicture(int place) {
     case 5:
         photo = partsShop();
         break;
-    case 8:
-        photo = ridersHouse();
-        break;
     case 14:
         photo = junkShopPhoto();
         break;
@@ -503,6 +444,9 @@ Image placePicture(int place) {
         break;
     case 6: // the stadium's stands under the floodlights
         photo = view(raceBackground(5), 120, 0, 220);
+        break;
+    case 8: // the riders' house at dusk, its sign on the roof and the bikes at the kerb
+        photo = view(backPicture(9), 16, 8, 340);
         break;
     case 7: // the bay city and its wheel
         photo = view(backPicture(7), 0, 30, 380);
@@ -532,7 +476,7 @@ Image placePicture(int place) {
         photo = view(raceBackground(4), 250, 0, 220);
         break;
     case 19: // the coast road at sunset
-        photo = view(backPicture(9), 60, 40, 380);
+        photo = view(coastRoad(), 60, 40, 380);
         break;
     default: // not a place: the city at night
         photo = view(backPicture(1), 0, 0, 400);

@@ -1,6 +1,7 @@
 // Frame backgrounds of the story painted with their own light (514 x 385, what
 // matters kept above the message box at y = 271):
-// 08 the small factory at two in the morning under its one lamp.
+// 08 the small factory at two in the morning under its one lamp,
+// 09 the riders' house on the coast road at dusk.
 #include "tools/assetgen/Art.h"
 
 #include <algorithm>
@@ -60,6 +61,68 @@ void oilDrum(Image& img, double x, double base, double w, double h, std::uint32_
     draw::fillEllipse(img, x + w / 2, base - h, w / 2, ry, scale(c, 0.9));
     draw::ring(img, x + w / 2, base - h, w / 2 - 2, w / 2, scale(c, 0.6));
     draw::fillCircle(img, x + w * 0.7, base - h, 2, rgb(70, 70, 76));
+}
+
+// A touring motorcycle parked side-on, wheels on `ground`, `k` pixels to the
+// design unit (44 units long), facing right (dir 1) or left (dir -1); panniers
+// on the back and a kit bag strapped on the seat.
+struct TouringLook {
+    std::uint32_t body;
+    std::uint32_t bag;
+};
+
+void touringBike(Image& img, double x0, double ground, double k, int dir, const TouringLook& look) {
+    auto P = [&](double u, double v) { return Point{x0 + dir * u * k, ground + v * k}; };
+    auto poly = [&](std::initializer_list<Point> uv, const draw::Paint& p) {
+        std::vector<Point> pts;
+        for (const Point& q : uv)
+            pts.push_back(P(q.x, q.y));
+        draw::fillPolygon(img, pts, p);
+    };
+    auto seg = [&](double u0, double v0, double u1, double v1, double w, const draw::Paint& p) {
+        const Point a = P(u0, v0), b = P(u1, v1);
+        draw::line(img, a.x, a.y, b.x, b.y, w * k, p);
+    };
+    auto vg = [&](double v0, std::uint32_t top, double v1, std::uint32_t bottom) {
+        return draw::vertical(ground + v0 * k, top, ground + v1 * k, bottom);
+    };
+    const std::uint32_t chrome = rgb(214, 214, 222), dark = rgb(40, 40, 46);
+    draw::fillEllipse(draw::Target(img).faded(0.45), P(22, 0).x, ground + 0.5 * k, 24 * k, 1.6 * k,
+                      rgb(20, 14, 24));
+    const Pen pen{img, 0, 0, 1};
+    for (double u : {9.0, 36.0})
+        wheel(pen, P(u, -7).x, P(u, -7).y, 7 * k, 0.3 + u, rgb(170, 172, 182));
+    seg(9, -7, 20, -11, 1.8, dark);                                                 // swingarm
+    seg(34, -24, 36, -7, 1.8, vg(-24, rgb(240, 240, 246), -7, rgb(140, 140, 150))); // fork
+    poly({{17, -15}, {28, -16}, {29, -8}, {19, -6}},
+         vg(-16, rgb(120, 122, 132), -6, rgb(50, 50, 58)));
+    for (double v = -14.5; v < -9; v += 1.6) // the cylinder's fins
+        seg(19.5, v, 27.5, v - 0.3, 0.5, rgb(170, 172, 182));
+    std::vector<Point> pipe = {P(27, -9), P(25, -4.5), P(16, -4.5), P(3, -8)};
+    for (std::size_t i = 1; i < pipe.size(); ++i)
+        draw::line(img, pipe[i - 1].x, pipe[i - 1].y, pipe[i].x, pipe[i].y, 1.4 * k, chrome);
+    seg(3, -8, 12, -5.4, 2.6, vg(-9, rgb(250, 250, 255), -4, rgb(130, 130, 140))); // silencer
+    poly({{12, -17}, {22, -17}, {20, -12}, {13, -12}}, scale(look.body, 0.7));     // side cover
+    poly({{21, -21.5}, {30, -23.5}, {33, -19}, {30, -16}, {21, -16.5}},
+         vg(-23.5, scale(look.body, 1.3), -16, scale(look.body, 0.7))); // tank
+    poly({{9, -20}, {22, -21}, {22, -18}, {10, -17.5}},
+         vg(-21, rgb(70, 66, 70), -17, rgb(30, 28, 32)));
+    // The half fairing and its screen, the mirror and the headlight.
+    poly({{31, -20}, {33, -29}, {38, -26}, {39, -19}, {35, -17}},
+         vg(-29, scale(look.body, 1.25), -17, scale(look.body, 0.7)));
+    poly({{33, -29}, {33.5, -34}, {36, -33.5}, {38, -26}}, rgb(150, 176, 200));
+    seg(32, -27, 30.5, -31, 0.4, dark);
+    draw::fillEllipse(img, P(30.3, -31.5).x, P(30.3, -31.5).y, 1.2 * k, 0.8 * k, dark);
+    draw::fillEllipse(img, P(38.6, -22).x, P(38.6, -22).y, 0.7 * k, 1.4 * k, rgb(230, 230, 220));
+    // Panniers on both sides, the kit bag on the seat, the plate from far away.
+    draw::fillRoundRect(img, std::min(P(1, -18).x, P(13, -18).x), P(1, -18).y, 12 * k, 9 * k,
+                        1.4 * k, vg(-18, rgb(70, 72, 80), -9, rgb(36, 36, 42)));
+    seg(1.2, -15.5, 12.8, -15.5, 0.4, rgb(120, 122, 132));
+    draw::fillRoundRect(img, std::min(P(3, -25).x, P(15, -25).x), P(3, -25).y, 12 * k, 5 * k,
+                        2.4 * k, vg(-25, scale(look.bag, 1.2), -20, scale(look.bag, 0.7)));
+    for (double u : {6.0, 12.0})
+        seg(u, -25, u, -20, 0.5, rgb(30, 30, 34));
+    poly({{-0.5, -17}, {1.2, -17}, {1.2, -13.5}, {-0.5, -13.5}}, rgb(236, 236, 226));
 }
 
 } // namespace
@@ -437,6 +500,234 @@ Image factoryAtNight() {
     }
     draw::glowEllipse(img, 300, 268, 40, 8, rgb(255, 120, 40), 0.18);
     vignette(img, 0.45);
+    return img;
+}
+
+// 09: the riders' house on the coast road at dusk: a two-storey block of small
+// rooms with an outside iron stair, its hand-painted sign on the roof, touring
+// bikes at the kerb, a vending machine glowing, the sea and the low sun beyond.
+Image ridersHouseAtDusk() {
+    Image img(W, H);
+    const int sea = 184;
+    sky(img, 0, sea,
+        {rgb(36, 34, 96), rgb(100, 60, 130), rgb(210, 100, 120), rgb(255, 160, 100),
+         rgb(255, 200, 120)});
+    draw::Rng rng(909);
+    stars(img, rng, 14, 50, 0.5);
+    for (int i = 0; i < 10; ++i) { // long clouds lit from below
+        const double y = rng.real(24, 150), x = rng.real(-40, W);
+        const double t = (150 - y) / 126;
+        draw::fillEllipse(draw::Target(img).faded(0.55), x, y, rng.real(50, 130), rng.real(2.5, 6),
+                          mix(rgb(255, 170, 130), rgb(110, 60, 120), t));
+        draw::fillEllipse(draw::Target(img).faded(0.4), x + 6, y + 2, rng.real(30, 80), 1.5,
+                          mix(rgb(255, 220, 160), rgb(200, 110, 140), t));
+    }
+    // The sun going down into the sea, a cape and an island on the horizon.
+    const double sx = 452, sr = 22;
+    draw::glow(img, sx, sea, 190, rgb(255, 190, 110), 0.5);
+    draw::fillCircle(img, sx, sea + 4, sr,
+                     draw::vertical(sea - sr, rgb(255, 250, 200), sea + 10, rgb(255, 140, 60)));
+    std::vector<Point> cape{{470, sea}};
+    for (int x = 470; x <= W; x += 4)
+        cape.push_back({static_cast<double>(x), sea - 16 * std::sqrt((x - 470) / 44.0) -
+                                                    3 * draw::valueNoise(x / 8.0, 0, 91)});
+    cape.push_back({W, sea});
+    draw::fillPolygon(img, cape, rgb(70, 40, 80));
+    draw::fillEllipse(img, 350, sea, 26, 5, rgb(96, 56, 96));
+    draw::fillRect(img, 300, sea, W - 300, 70,
+                   draw::vertical(sea, rgb(236, 130, 110), sea + 70, rgb(80, 50, 100)));
+    for (int i = 0; i < 160; ++i) {
+        const double y = rng.real(sea + 1, 250);
+        const double spread = (y - sea) * 0.9 + 6;
+        const double x = sx + rng.real(-spread, spread);
+        draw::line(draw::Target(img).faded(rng.real(0.3, 0.8)), x, y, x + rng.real(3, 9), y, 1,
+                   rgb(255, 230, 160));
+    }
+    // The road: it runs past the house and bends away along the shore.
+    const std::vector<Point> roadEdge{{0, 266}, {330, 266}, {372, 254}, {420, 244}, {W, 232}};
+    std::vector<Point> roadPoly = roadEdge;
+    roadPoly.push_back({W, H});
+    roadPoly.push_back({0, H});
+    draw::fillPolygon(img, roadPoly, [](int x, int y) {
+        const std::uint32_t c = mix(rgb(110, 84, 100), rgb(40, 32, 50), (y - 232) / 153.0);
+        return scale(c, 0.9 + 0.2 * draw::valueNoise(x * 0.8, y * 0.8, 99));
+    });
+    // The guardrail on the sea side.
+    for (double x = 392; x < W; x += 22) {
+        const double y = 250 - (x - 392) * 0.155;
+        draw::fillRect(img, static_cast<int>(x), static_cast<int>(y - 15), 3, 16,
+                       rgb(110, 100, 110));
+    }
+    draw::fillPolygon(img, {{384, 236}, {W, 217}, {W, 224}, {384, 243}},
+                      draw::vertical(217, rgb(250, 226, 200), 243, rgb(150, 130, 140)));
+    draw::fillPolygon(img, {{384, 240}, {W, 221}, {W, 222}, {384, 241}}, rgb(120, 96, 110));
+    // The street lamp just come on, and the pole that brings the house its wires.
+    streetLamp(img, 404, 250, 118, rgb(255, 220, 160), false);
+    draw::fillRect(img, 468, 86, 6, 146, rgb(70, 56, 60));
+    draw::fillRect(img, 460, 96, 22, 3, rgb(70, 56, 60));
+    for (double dy : {0.0, 5.0}) {
+        Point prev{464, 97 + dy};
+        for (int i = 1; i <= 16; ++i) {
+            const double t = i / 16.0;
+            const Point p{464 + (318 - 464) * t, 97 + dy + (104 - 97) * t + 16 * t * (1 - t)};
+            draw::line(img, prev.x, prev.y, p.x, p.y, 0.8, rgb(40, 30, 40));
+            prev = p;
+        }
+    }
+
+    // The house: cream walls warmed by the last of the sun from the right.
+    const int bx0 = 22, bx1 = 318, roofY = 100, slabY = 172, groundY = 252;
+    for (int y = roofY; y < groundY; ++y)
+        for (int x = bx0; x < bx1; ++x) {
+            const double sun = (x - bx0) / static_cast<double>(bx1 - bx0);
+            std::uint32_t c = mix(rgb(170, 140, 140), rgb(240, 196, 150), sun * 0.8 + 0.1);
+            c = scale(c, 1 - 0.25 * (y - roofY) / (groundY - roofY));
+            const double stain = draw::fractalNoise(x / 6.0, y / 60.0, 92, 2);
+            if (stain > 0.6) c = scale(c, 1 - (stain - 0.6) * 0.5);
+            img.at(x, y) = c;
+        }
+    draw::fillRect(img, bx0 - 3, roofY - 8, bx1 - bx0 + 6, 9,
+                   draw::vertical(roofY - 8, rgb(200, 160, 150), roofY, rgb(130, 100, 100)));
+    draw::fillRect(img, bx0 + 2, roofY + 1, 4, groundY - roofY - 1, rgb(120, 100, 100)); // downpipe
+    static const int roomNo[2][5] = {{201, 202, 203, 205, 206}, {101, 102, 103, 105, 106}};
+    for (int floor = 0; floor < 2; ++floor) {
+        const int doorY = floor == 0 ? 122 : 202;
+        for (int i = 0; i < 5; ++i) {
+            const int x = 36 + i * 56;
+            const bool lit = (i + floor * 2) % 3 != 1;
+            // The door, its number and its lamp.
+            draw::fillRect(img, x, doorY, 20, 48,
+                           draw::vertical(doorY, rgb(130, 146, 166), doorY + 48, rgb(80, 90, 110)));
+            draw::frameRect(img, x - 1, doorY - 1, 22, 50, rgb(90, 80, 84));
+            draw::fillRect(img, x + 4, doorY + 30, 12, 2, rgb(60, 66, 80));
+            draw::fillCircle(img, x + 16, doorY + 26, 1.3, rgb(230, 220, 180));
+            draw::fillRect(img, x + 4, doorY - 8, 12, 5, rgb(240, 236, 220));
+            draw::TextStyle no;
+            no.font = {"ＭＳ ゴシック", 6, false};
+            no.top = no.bottom = rgb(40, 40, 60);
+            draw::textCentred(img, x + 10, doorY - 6, std::to_string(roomNo[floor][i]), no);
+            draw::glow(img, x + 10, doorY - 13, 16, rgb(255, 220, 150), 0.5);
+            draw::fillRoundRect(img, x + 6, doorY - 16, 8, 5, 2, rgb(255, 246, 210));
+            // The window beside it: a lit room behind curtains or the dusk in the glass.
+            const int wy = doorY + 4;
+            if (lit) {
+                draw::fillRect(img, x + 26, wy, 22, 18, rgb(255, 214, 140));
+                draw::fillRect(img, x + 26, wy, 7, 18, rgb(220, 130, 100));
+                draw::fillRect(img, x + 41, wy, 7, 18, rgb(220, 130, 100));
+                draw::glow(img, x + 37, wy + 9, 22, rgb(255, 200, 120), 0.3);
+            } else {
+                draw::fillRect(img, x + 26, wy, 22, 18,
+                               draw::vertical(wy, rgb(120, 90, 130), wy + 18, rgb(60, 56, 90)));
+            }
+            draw::frameRect(img, x + 25, wy - 1, 24, 20, rgb(110, 104, 110));
+            draw::fillRect(img, x + 36, wy, 1, 18, rgb(110, 104, 110));
+            if (floor == 1)
+                for (int bar = x + 28; bar < x + 48; bar += 4)
+                    draw::fillRect(img, bar, wy, 1, 18, rgb(90, 86, 96));
+        }
+    }
+    // The upper walkway: its slab and a solid balustrade with a handrail.
+    draw::fillRect(img, bx0, slabY, bx1 - bx0 + 6, 8, rgb(176, 160, 156));
+    draw::fillRect(img, bx0, slabY + 8, bx1 - bx0 + 6, 4, rgb(90, 74, 80));
+    draw::fillRect(img, bx0, 152, bx1 - bx0 + 6, 20,
+                   draw::vertical(152, rgb(220, 190, 160), 172, rgb(180, 150, 136)));
+    for (int x = bx0 + 20; x < bx1; x += 60)
+        draw::fillRect(img, x, 152, 1, 20, rgb(160, 130, 120));
+    draw::fillRect(img, bx0, 149, bx1 - bx0 + 6, 3, rgb(110, 90, 90));
+    // Washing over the balustrade: a towel and a T-shirt, a helmet on the rail.
+    draw::fillRect(img, 100, 150, 16, 16, rgb(240, 240, 236));
+    draw::fillRect(img, 100, 158, 16, 2, rgb(60, 110, 190));
+    draw::fillPolygon(img,
+                      {{214, 150},
+                       {238, 150},
+                       {242, 156},
+                       {236, 158},
+                       {236, 170},
+                       {216, 170},
+                       {216, 158},
+                       {210, 156}},
+                      rgb(230, 90, 70));
+    draw::fillEllipse(img, 284, 143, 9, 7.5,
+                      draw::vertical(136, rgb(250, 250, 250), 150, rgb(170, 170, 180)));
+    draw::fillRect(img, 276, 143, 16, 3, rgb(50, 60, 90));
+    // The outside stair, rising to the walkway along the end of the house.
+    const Point foot{382, 252}, top{322, 176};
+    const int steps = 12;
+    std::vector<Point> saw{foot};
+    for (int i = 0; i < steps; ++i) {
+        const double x = foot.x - (foot.x - top.x) * i / steps;
+        const double y = foot.y - (foot.y - top.y) * (i + 1.0) / steps;
+        saw.push_back({x, y});
+        saw.push_back({x - (foot.x - top.x) / steps, y});
+    }
+    saw.push_back({top.x, top.y + 5});
+    saw.push_back({foot.x - 6, foot.y});
+    draw::fillPolygon(img, saw, rgb(120, 70, 56));
+    draw::line(img, foot.x, foot.y, top.x, top.y + 4, 3, rgb(90, 50, 44));
+    draw::line(img, foot.x + 2, foot.y - 26, top.x, top.y - 24, 2, rgb(140, 84, 66));
+    for (int i = 0; i <= steps; i += 3) {
+        const double x = foot.x - (foot.x - top.x) * i / steps;
+        const double y = foot.y - (foot.y - top.y) * i / static_cast<double>(steps);
+        draw::line(img, x, y, x + 1, y - 26, 1.4, rgb(140, 84, 66));
+    }
+    draw::fillRect(img, bx1, slabY, 8, 6, rgb(120, 70, 56));
+    draw::line(img, 326, 180, 326, groundY, 3, rgb(100, 60, 50));
+    // The hand-painted sign on the roof.
+    for (int px : {100, 242})
+        draw::fillRect(img, px, 86, 4, 8, rgb(70, 50, 44));
+    draw::fillRect(img, 78, 48, 190, 40, rgb(236, 226, 200));
+    for (int y = 56; y < 88; y += 9)
+        draw::fillRect(img, 78, y, 190, 1, rgb(196, 182, 156));
+    draw::frameRect(img, 78, 48, 190, 40, rgb(120, 80, 60), 2);
+    static const char* letters[] = {"ラ", "イ", "ダ", "ー", "ズ", "ハ", "ウ", "ス"};
+    draw::TextStyle paintSt;
+    paintSt.font = {"ＭＳ Ｐゴシック", 21, true};
+    paintSt.top = rgb(210, 40, 34);
+    paintSt.bottom = rgb(170, 24, 24);
+    for (int i = 0; i < 8; ++i) {
+        const int cx = 96 + i * 22;
+        const int cy = 63 + static_cast<int>(std::lround(2 * std::sin(i * 2.3)));
+        draw::textCentred(draw::Target(img).faded(0.35), cx + 1, cy + 1, letters[i], paintSt);
+        draw::textCentred(img, cx, cy, letters[i], paintSt);
+        if (i % 3 == 1) // a drip of paint
+            draw::line(img, cx + 2, cy + 8, cx + 2, cy + 11, 1.1, rgb(190, 36, 30));
+    }
+    draw::TextStyle small;
+    small.font = {"ＭＳ Ｐゴシック", 9, true};
+    small.top = small.bottom = rgb(40, 70, 140);
+    draw::textCentred(img, 173, 81, "一泊 千五百円　バイク歓迎", small);
+    for (int lx : {110, 236}) { // two little lamps over the board
+        draw::line(img, lx, 42, lx, 48, 1.4, rgb(60, 50, 50));
+        draw::glow(img, lx, 50, 26, rgb(255, 230, 170), 0.45);
+        draw::fillEllipse(img, lx, 46, 4, 2, rgb(255, 246, 220));
+    }
+    // The forecourt and the kerb.
+    draw::fillRect(img, 0, groundY, 336, 14,
+                   draw::vertical(groundY, rgb(170, 140, 140), groundY + 14, rgb(130, 104, 110)));
+    draw::fillPolygon(img, {{0, 264}, {330, 264}, {372, 252}, {372, 255}, {330, 268}, {0, 268}},
+                      rgb(220, 200, 196));
+    // The vending machine, glowing.
+    draw::glowEllipse(img, 56, 262, 50, 10, rgb(200, 230, 255), 0.5);
+    draw::glow(img, 56, 222, 46, rgb(190, 220, 255), 0.35);
+    draw::fillRoundRect(img, 38, 188, 36, 66, 2,
+                        draw::horizontal(38, rgb(200, 40, 40), 74, rgb(150, 20, 24)));
+    draw::fillRect(img, 41, 192, 30, 30, rgb(236, 246, 255));
+    static const std::uint32_t cans[] = {rgb(40, 90, 200), rgb(230, 60, 40), rgb(250, 200, 40),
+                                         rgb(40, 160, 90), rgb(250, 250, 250)};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 5; ++c) {
+            draw::fillRoundRect(img, 43 + c * 5.6, 194 + r * 9.5, 4, 6.5, 1.2,
+                                cans[(c + r * 2) % 5]);
+            draw::fillRect(img, 44 + c * 6, 201 + r * 9, 2, 1, rgb(255, 80, 60));
+        }
+    draw::fillRect(img, 41, 226, 30, 8, rgb(40, 40, 46));
+    draw::fillRect(img, 62, 228, 6, 4, rgb(120, 255, 140));
+    draw::fillRect(img, 44, 240, 24, 8, rgb(30, 30, 34));
+    // Touring bikes parked at the kerb.
+    touringBike(img, 90, 264, 1.45, 1, {rgb(200, 40, 40), rgb(60, 110, 80)});
+    touringBike(img, 160, 264, 1.45, 1, {rgb(60, 90, 170), rgb(230, 140, 40)});
+    touringBike(img, 310, 264, 1.45, -1, {rgb(220, 220, 226), rgb(80, 80, 120)});
+    vignette(img, 0.3);
     return img;
 }
 
