@@ -209,6 +209,7 @@ Image backPicture(int number); // 1..16
 // Frame backgrounds painted with their own light (StoryPlaces.cpp).
 Image factoryAtNight();    // 08: the small factory at two in the morning
 Image ridersHouseAtDusk(); // 09: the riders' house on the coast road at dusk
+Image harbourInTheRain();  // 10: the harbour's warehouses on a rainy night
 // The coast road at sunset (514 x 385), seen in the photo of 湾岸ストリート.
 Image coastRoad();
 Image cityMap();

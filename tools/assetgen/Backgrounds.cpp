@@ -478,48 +478,6 @@ Image back07() {
     return img;
 }
 
-// 10: a street in the rain at night.
-Image back10() {
-    Image img(W, H);
-    Camera c;
-    c.hy = 170;
-    c.f = 260;
-    c.eye = 1.6;
-    sky(img, 0, 170, {rgb(10, 14, 24), rgb(24, 34, 54), rgb(40, 54, 76)});
-    draw::Rng rng(1010);
-    for (int side = -1; side <= 1; side += 2) {
-        for (double z = 1.4; z < 80; z *= 1.3) {
-            const double z1 = z * 1.3;
-            const double hgt = rng.real(6, 16);
-            const std::uint32_t wall = scale(rgb(40, 50, 70), rng.real(0.7, 1.2));
-            draw::fillPolygon(img, quad(c, side * 7, side * 7, 0, hgt, z, z1),
-                              draw::vertical(0, wall, 300, scale(wall, 0.6)));
-            for (double wy = 1.5; wy < hgt - 1; wy += 1.6)
-                for (double f = 0.1; f < 0.9; f += 0.28) {
-                    if (rng.uniform() > 0.5) continue;
-                    const double za = z + (z1 - z) * f, zb = za + (z1 - z) * 0.15;
-                    draw::fillPolygon(img, quad(c, side * 7, side * 7, wy, wy + 0.8, za, zb),
-                                      rng.uniform() < 0.7 ? rgb(255, 220, 150)
-                                                          : rgb(150, 210, 255));
-                }
-            if (rng.uniform() < 0.6) {
-                const std::uint32_t col =
-                    rng.uniform() < 0.5 ? rgb(255, 60, 150) : rgb(60, 220, 255);
-                const Point p = c.at(side * 6.6, 3.5, z * 1.1);
-                draw::glow(img, p.x, p.y, 90 / z, col, 0.6);
-                draw::fillPolygon(
-                    img, quad(c, side * 6.8, side * 6.8, 2.5, 4.5, z * 1.05, z * 1.15), col);
-            }
-        }
-    }
-    // Wet street: a dim mirror of everything above it.
-    mirrorBelow(img, 171, rgb(16, 20, 30), 0.45, 0.8);
-    laneMarks(img, c, 0, 0.15, 3.0, 120, 2.5, 3.5, rgb(170, 180, 190));
-    rain(img, rng, 900, 0.35);
-    vignette(img, 0.45);
-    return img;
-}
-
 // 11: the bay bridge at night.
 Image back11() {
     Image img(W, H);
@@ -915,7 +873,7 @@ Image backPicture(int number) {
         img = ridersHouseAtDusk();
         break;
     case 10:
-        img = back10();
+        img = harbourInTheRain();
         break;
     case 11:
         img = back11();

@@ -1,7 +1,8 @@
 // Frame backgrounds of the story painted with their own light (514 x 385, what
 // matters kept above the message box at y = 271):
 // 08 the small factory at two in the morning under its one lamp,
-// 09 the riders' house on the coast road at dusk.
+// 09 the riders' house on the coast road at dusk,
+// 10 the harbour's warehouses on a rainy night.
 #include "tools/assetgen/Art.h"
 
 #include <algorithm>
@@ -123,6 +124,61 @@ void touringBike(Image& img, double x0, double ground, double k, int dir, const 
     for (double u : {6.0, 12.0})
         seg(u, -25, u, -20, 0.5, rgb(30, 30, 34));
     poly({{-0.5, -17}, {1.2, -17}, {1.2, -13.5}, {-0.5, -13.5}}, rgb(236, 236, 226));
+}
+
+// Paints a flat picture onto the wall x = X of a camera's world, between the
+// depths z0..z1 and the heights y0..y1, in perspective; its coverage blends it
+// in (times `opacity`), four samples to a pixel.
+void onWall(Image& img, const Camera& c, double X, double z0, double z1, double y0, double y1,
+            const draw::Layer& art, double opacity) {
+    const Point a = c.at(X, y1, z0), b = c.at(X, y0, z0), p = c.at(X, y1, z1);
+    const int xs = std::max(0, static_cast<int>(std::floor(std::min(a.x, p.x))));
+    const int xe = std::min(W - 1, static_cast<int>(std::ceil(std::max(a.x, p.x))));
+    const int ys = std::max(0, static_cast<int>(std::floor(std::min(a.y, p.y))));
+    const int ye = std::min(H - 1, static_cast<int>(std::ceil(b.y)));
+    draw::Target t(img);
+    for (int sy = ys; sy <= ye; ++sy)
+        for (int sx = xs; sx <= xe; ++sx) {
+            double r = 0, g = 0, bl = 0, cover = 0;
+            for (int k = 0; k < 4; ++k) {
+                const double px = sx + 0.25 + 0.5 * (k % 2), py = sy + 0.25 + 0.5 * (k / 2);
+                const double z = c.f * X / (px - c.vx);
+                if (z <= 0) continue;
+                const double y = c.eye - (py - c.hy) * z / c.f;
+                const double u = (z - z0) / (z1 - z0), v = (y1 - y) / (y1 - y0);
+                if (u < 0 || u >= 1 || v < 0 || v >= 1) continue;
+                const int ix = static_cast<int>(u * art.width()),
+                          iy = static_cast<int>(v * art.height());
+                const double al = art.alpha[static_cast<std::size_t>(iy) * art.width() + ix];
+                const std::uint32_t col = art.colour.at(ix, iy);
+                r += draw::red(col) * al;
+                g += draw::green(col) * al;
+                bl += draw::blue(col) * al;
+                cover += al;
+            }
+            if (cover > 0)
+                t.plot(sx, sy,
+                       rgb(static_cast<int>(r / cover), static_cast<int>(g / cover),
+                           static_cast<int>(bl / cover)),
+                       opacity * cover / 4);
+        }
+}
+
+// Paint on a wall, worn by the weather: text on a clear layer, with bare patches.
+draw::Layer wornPaint(int w, int h, const std::string& utf8, int size, std::uint32_t colour,
+                      std::uint32_t seed) {
+    draw::Layer l(w, h);
+    draw::TextStyle st;
+    st.font = {"ＭＳ Ｐゴシック", size, true};
+    st.top = st.bottom = colour;
+    draw::textCentred(l, w / 2, h / 2, utf8, st);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double n = draw::fractalNoise(x / 14.0, y / 14.0, seed, 3);
+            l.alpha[static_cast<std::size_t>(y) * w + x] *=
+                static_cast<float>(std::clamp((n - 0.2) * 4, 0.0, 1.0));
+        }
+    return l;
 }
 
 } // namespace
@@ -728,6 +784,231 @@ Image ridersHouseAtDusk() {
     touringBike(img, 160, 264, 1.45, 1, {rgb(60, 90, 170), rgb(230, 140, 40)});
     touringBike(img, 310, 264, 1.45, -1, {rgb(220, 220, 226), rgb(80, 80, 120)});
     vignette(img, 0.3);
+    return img;
+}
+
+// 10: the warehouses of 神奈玉港 on a rainy night: numbered sheds along the
+// wet quay under sodium lamps, black water, a gantry crane across the basin.
+Image harbourInTheRain() {
+    Image img(W, H);
+    Camera c;
+    c.vx = 292;
+    c.hy = 158;
+    c.f = 240;
+    c.eye = 1.6;
+    draw::Rng rng(1010);
+    const std::uint32_t sodium = rgb(255, 164, 64);
+    const double wallX = -7, edgeX = 4; // the sheds' walls and the quay's edge
+    const double wallH = 6, ridge = 8.5;
+    // Low clouds lit orange from below by the port.
+    sky(img, 0, static_cast<int>(c.hy),
+        {rgb(10, 10, 18), rgb(26, 24, 34), rgb(60, 44, 46), rgb(120, 74, 52)});
+    for (int y = 0; y < c.hy; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double n = draw::fractalNoise(x / 70.0, y / 20.0, 1011, 4);
+            img.at(x, y) = scale(img.at(x, y), 0.7 + 0.6 * n);
+        }
+    // Across the basin: the far quay's lights and the gantry cranes.
+    const std::uint32_t ironSil = rgb(18, 16, 24);
+    draw::fillRect(img, 250, static_cast<int>(c.hy) - 5, W - 250, 5, ironSil);
+    for (int i = 0; i < 30; ++i) {
+        const double x = rng.real(260, W), y = c.hy - rng.real(1.5, 6);
+        draw::glow(img, x, y, 5, i % 5 ? sodium : rgb(220, 230, 255), 0.6);
+        draw::fillCircle(img, x, y, 0.7, rgb(255, 230, 180));
+    }
+    auto gantry = [&](double x, double s) {
+        const double base = c.hy - 4, top = base - 100 * s;
+        draw::line(img, x, base, x + 4 * s, top, 3.4 * s, ironSil);
+        draw::line(img, x + 44 * s, base, x + 40 * s, top, 3.4 * s, ironSil);
+        draw::line(img, x + 2 * s, base - 36 * s, x + 42 * s, base - 36 * s, 2.6 * s, ironSil);
+        draw::line(img, x, top + 8 * s, x + 44 * s, base - 36 * s, 1.4 * s, ironSil);
+        draw::line(img, x + 44 * s, top + 8 * s, x, base - 36 * s, 1.4 * s, ironSil);
+        draw::line(img, x - 80 * s, top, x + 110 * s, top, 4.4 * s, ironSil);
+        draw::line(img, x + 22 * s, top - 30 * s, x - 80 * s, top, 1.4 * s, ironSil);
+        draw::line(img, x + 22 * s, top - 30 * s, x + 110 * s, top, 1.4 * s, ironSil);
+        draw::line(img, x + 22 * s, top - 30 * s, x + 22 * s, top, 2.6 * s, ironSil);
+        draw::fillRect(img, static_cast<int>(x + 8 * s), static_cast<int>(top + 2 * s),
+                       static_cast<int>(14 * s), static_cast<int>(9 * s), ironSil);
+        draw::line(img, x + 76 * s, top, x + 76 * s, top + 56 * s, 1, ironSil);
+        draw::fillRect(img, static_cast<int>(x + 70 * s), static_cast<int>(top + 56 * s),
+                       static_cast<int>(12 * s), static_cast<int>(5 * s), ironSil);
+        for (const Point& p : {Point{x + 22 * s, top - 31 * s}, Point{x - 78 * s, top - 1},
+                               Point{x + 108 * s, top - 1}}) {
+            draw::glow(img, p.x, p.y, 8 * s + 2, rgb(255, 50, 40), 0.8);
+            draw::fillCircle(img, p.x, p.y, 1.3, rgb(255, 160, 140));
+        }
+    };
+    gantry(272, 0.45);
+    gantry(400, 0.95);
+    // The quay: old concrete, wet through.
+    draw::fillPolygon(
+        img, {c.at(wallX, 0, 0.5), c.at(edgeX, 0, 0.5), c.at(edgeX, 0, 600), c.at(wallX, 0, 600)},
+        [&](int x, int y) {
+            const double n = draw::fractalNoise(x / 30.0, y / 6.0, 1012, 3);
+            const std::uint32_t base = mix(rgb(44, 40, 44), rgb(66, 60, 62), (y - c.hy) / 120.0);
+            return scale(base, 0.8 + 0.4 * n);
+        });
+    for (double z = 3.6; z < 200; z *= 1.32) // the joints of the slabs
+        draw::line(draw::Target(img).faded(0.4), c.at(wallX, 0, z).x, c.at(wallX, 0, z).y,
+                   c.at(edgeX, 0, z).x, c.at(edgeX, 0, z).y, 1, rgb(22, 20, 24));
+    // The warehouses, far to near: side walls along the quay, their gable ends
+    // showing in the gaps, a number painted big on each.
+    struct Shed {
+        double z0, z1;
+        const char* number;
+    };
+    static const Shed sheds[] = {{96, 150, "６"}, {60, 92, "５"}, {34, 56, "４"}, {1.0, 30, "３"}};
+    for (const Shed& s : sheds) {
+        const double shade = std::clamp(1.05 - s.z0 / 130.0, 0.35, 1.0);
+        const std::uint32_t wall = scale(rgb(112, 104, 96), shade);
+        draw::fillPolygon(img,
+                          {c.at(wallX, 0, s.z0), c.at(wallX, wallH, s.z0),
+                           c.at(wallX - 9, ridge, s.z0), c.at(wallX - 18, wallH, s.z0),
+                           c.at(wallX - 18, 0, s.z0)},
+                          scale(wall, 0.7));
+        draw::fillPolygon(img, quad(c, wallX, wallX, 0, wallH, s.z0, s.z1), [&](int x, int y) {
+            const double streak = draw::valueNoise(x * 0.35, y * 0.01, 1013);
+            return scale(wall, 0.72 + 0.35 * streak);
+        });
+        draw::fillPolygon(img, quad(c, wallX, wallX, wallH - 0.25, wallH + 0.15, s.z0, s.z1),
+                          scale(wall, 0.55));
+        // Shutters low on the wall, one to each bay, a lamp over each.
+        for (double z = s.z0 + 2.5; z + 3 < s.z1; z += 6) {
+            draw::fillPolygon(img, quad(c, wallX, wallX, 0, 3.1, z, z + 3),
+                              scale(rgb(126, 128, 132), shade));
+            for (double y = 0.25; y < 3.1; y += 0.25)
+                draw::fillPolygon(draw::Target(img).faded(0.5),
+                                  quad(c, wallX, wallX, y, y + 0.05, z, z + 3),
+                                  scale(rgb(64, 66, 72), shade));
+            draw::fillPolygon(img, quad(c, wallX, wallX, 3.1, 3.35, z - 0.15, z + 3.15),
+                              scale(rgb(70, 70, 76), shade));
+            const Point lamp = c.at(wallX, 3.55, z + 1.5);
+            const double size = c.f / (z + 1.5);
+            draw::glowEllipse(img, lamp.x, lamp.y + size * 1.2, size * 2.4, size * 2, sodium, 0.4);
+            draw::glow(img, lamp.x, lamp.y, size * 0.8, rgb(255, 220, 150), 0.8);
+            draw::fillEllipse(img, lamp.x, lamp.y, std::max(0.8, size * 0.22),
+                              std::max(0.6, size * 0.12), rgb(255, 246, 220));
+        }
+        const double nz = s.z0 < 2 ? 6.2 : s.z0 + 0.8;
+        onWall(img, c, wallX, nz, nz + 3.2, 3.4, 5.6,
+               wornPaint(200, 200, s.number, 190, rgb(236, 232, 220),
+                         1014 + static_cast<std::uint32_t>(s.z0)),
+               shade * 0.95);
+    }
+    // 第三倉庫's name on a board standing out from its wall, facing the quay.
+    {
+        const double z = 9.2;
+        const Point a = c.at(wallX, 5.9, z), b = c.at(wallX + 1.3, 2.4, z);
+        draw::line(img, a.x, a.y + 4, b.x + 3, a.y + 4, 2, rgb(40, 40, 46));
+        draw::line(img, a.x, b.y - 4, b.x + 3, b.y - 4, 2, rgb(40, 40, 46));
+        draw::fillRect(img, static_cast<int>(a.x + 4), static_cast<int>(a.y),
+                       static_cast<int>(b.x - a.x), static_cast<int>(b.y - a.y), rgb(30, 44, 90));
+        draw::fillRect(img, static_cast<int>(a.x + 6), static_cast<int>(a.y + 2),
+                       static_cast<int>(b.x - a.x - 4), static_cast<int>(b.y - a.y - 4),
+                       draw::vertical(a.y, rgb(240, 236, 224), b.y, rgb(190, 184, 170)));
+        draw::TextStyle st;
+        st.font = {"ＭＳ ゴシック", 16, true};
+        st.top = rgb(30, 40, 90);
+        st.bottom = rgb(20, 26, 60);
+        static const char* name[] = {"第", "三", "倉", "庫"};
+        const double step = (b.y - a.y - 8) / 4;
+        for (int i = 0; i < 4; ++i)
+            draw::textCentred(img, static_cast<int>((a.x + b.x) / 2 + 4),
+                              static_cast<int>(a.y + 4 + step * (i + 0.5)), name[i], st);
+    }
+    // The quay and the water mirror what stands above them: the sheds in the
+    // wet concrete (strongest in the puddles), the sky and the far lights in
+    // the water, broken by ripples.
+    {
+        const Image above = img;
+        for (int sy = static_cast<int>(c.hy) + 1; sy < H; ++sy)
+            for (int sx = 0; sx < W; ++sx) {
+                const double baseWall = c.hy + c.eye * (sx + 0.5 - c.vx) / wallX;
+                const double baseEdge = c.hy + c.eye * (sx + 0.5 - c.vx) / edgeX;
+                const bool water = sx > c.vx && sy < baseEdge;
+                const bool quay = !water && (sx >= c.vx || sy > baseWall);
+                if (!water && !quay) continue;
+                const double z = c.f * c.eye / (sy + 0.5 - c.hy);
+                const double wx = (sx + 0.5 - c.vx) * z / c.f;
+                double mirrorY = 2 * c.hy - sy;
+                if (quay && sx < c.vx) mirrorY = std::max(mirrorY, 2 * baseWall - sy);
+                double strength;
+                int shift = 0;
+                if (water) {
+                    strength = 0.75;
+                    shift = static_cast<int>(std::lround(
+                        3 * std::sin(sy * 0.9) * draw::valueNoise(sx * 0.05, sy * 0.3, 1015)));
+                } else {
+                    const double puddle = draw::fractalNoise(wx / 2.2, z / 5.0, 1016, 3);
+                    strength = puddle > 0.58 ? 0.7 : 0.22;
+                }
+                const int my = std::clamp(static_cast<int>(mirrorY), 0, H - 1);
+                const int mx = std::clamp(sx + shift, 0, W - 1);
+                std::uint32_t m = above.at(mx, my);
+                if (my > 0 && my < H - 1)
+                    m = mix(mix(above.at(mx, my - 1), above.at(mx, my + 1), 0.5), m, 0.5);
+                const std::uint32_t under = water ? rgb(6, 6, 12) : above.at(sx, sy);
+                img.at(sx, sy) = mix(under, scale(m, water ? 0.8 : 0.9), strength);
+            }
+    }
+    // The quay's edge: a yellow line, the face of the wall down to the water.
+    draw::fillPolygon(img,
+                      {c.at(edgeX - 0.25, 0, 0.5), c.at(edgeX, 0, 0.5), c.at(edgeX, 0, 600),
+                       c.at(edgeX - 0.25, 0, 600)},
+                      rgb(160, 146, 60));
+    draw::fillPolygon(
+        img,
+        {c.at(edgeX, 0, 0.5), c.at(edgeX, 0, 600), c.at(edgeX, -0.4, 600), c.at(edgeX, -0.4, 0.5)},
+        rgb(30, 28, 32));
+    // Two tall sodium lamps by the water: the rain shows in their light, and
+    // they shine again, drawn out, in the wet.
+    for (double z : {13.0, 30.0}) {
+        const double u = c.f / z; // pixels to the unit at this depth
+        const Point foot = c.at(2.8, 0, z), head = c.at(2.8, 7, z), lamp = c.at(1.7, 7.05, z);
+        const Point pool = c.at(1.4, 0, z), mirror = c.at(1.7, -7.05, z);
+        draw::fillPolygon(draw::Target(img).faded(0.1),
+                          {{lamp.x - 0.3 * u, lamp.y},
+                           {lamp.x + 0.3 * u, lamp.y},
+                           {pool.x + 2.2 * u, pool.y},
+                           {pool.x - 2.6 * u, pool.y}},
+                          sodium);
+        draw::glowEllipse(img, pool.x, pool.y, 3.2 * u, 0.6 * u, sodium, 0.55);
+        draw::glowEllipse(img, mirror.x, (pool.y + mirror.y) / 2, 0.35 * u, (mirror.y - pool.y) / 2,
+                          sodium, 0.5);
+        draw::line(img, foot.x, foot.y, head.x, head.y, 0.16 * u, rgb(52, 48, 54));
+        draw::line(img, head.x, head.y, lamp.x + 0.3 * u, lamp.y, 0.1 * u, rgb(52, 48, 54));
+        draw::glow(img, lamp.x, lamp.y + 0.1 * u, 2.4 * u, sodium, 0.5);
+        draw::fillEllipse(img, lamp.x, lamp.y, 0.45 * u, 0.12 * u, rgb(70, 64, 66));
+        draw::fillEllipse(img, lamp.x, lamp.y + 0.08 * u, 0.32 * u, 0.07 * u, rgb(255, 236, 190));
+        draw::glow(img, lamp.x, lamp.y + 0.1 * u, 0.6 * u, rgb(255, 220, 150), 0.8);
+    }
+    // A mooring bollard at the edge, its rope down to the water.
+    {
+        const Point b = c.at(3.2, 0, 4.6);
+        const double s = c.f / 4.6 * 0.26;
+        draw::fillEllipse(draw::Target(img).faded(0.6), b.x, b.y + 1, s * 1.6, s * 0.4,
+                          rgb(6, 6, 10));
+        draw::fillRoundRect(img, b.x - s * 0.75, b.y - s * 2.3, s * 1.5, s * 2.3, s * 0.2,
+                            draw::horizontal(b.x - s, rgb(36, 34, 40), b.x + s, rgb(120, 90, 60)));
+        draw::fillEllipse(img, b.x, b.y - s * 2.4, s * 1.25, s * 0.42,
+                          draw::horizontal(b.x - s, rgb(46, 44, 50), b.x + s, rgb(160, 120, 80)));
+        draw::fillEllipse(img, b.x, b.y - s * 2.6, s * 0.95, s * 0.28, rgb(70, 60, 60));
+        polyline(img,
+                 curve({b.x + s * 0.5, b.y - s * 1.6}, {b.x + 40, b.y + 6}, {W + 10, b.y - 10}),
+                 2.4, rgb(150, 130, 96));
+    }
+    // The rain, splashing on the quay.
+    for (int i = 0; i < 130; ++i) {
+        const double z = rng.real(3.5, 30), x = rng.real(wallX + 0.3, edgeX - 0.3);
+        const Point p = c.at(x, 0, z);
+        const double r = std::max(1.0, 14 / z);
+        draw::line(draw::Target(img).faded(0.35), p.x - r, p.y, p.x + r, p.y, 0.7,
+                   rgb(220, 210, 190));
+        draw::line(draw::Target(img).faded(0.3), p.x - r * 0.4, p.y - r * 0.6, p.x, p.y, 0.6,
+                   rgb(220, 210, 190));
+    }
+    rain(img, rng, 800, 0.28);
+    vignette(img, 0.45);
     return img;
 }
 
