@@ -75,29 +75,36 @@ constexpr int kScreenY = 25;
 constexpr int kScreenW = 88;
 constexpr int kScreenH = 66;
 
-// A pizza commercial: the mascot waving beside the shop's name.
+// The commercial of the pizza chain ピザジンゴ: its mascot ピザジンゴちゃん
+// waving under the chain's name, and the promise of thirty minutes.
 Image commercialScreen() {
     Image img(kScreenW, kScreenH);
-    draw::verticalGradient(img, 0, 0, kScreenW, kScreenH, rgb(250, 90, 50), rgb(170, 20, 40));
-    for (int i = 0; i < 14; ++i) {
-        const double a = i * 2 * kPi / 14;
-        const Point c{26, 36};
-        draw::fillPolygon(draw::Target(img).faded(0.25),
+    draw::verticalGradient(img, 0, 0, kScreenW, kScreenH, rgb(255, 226, 80), rgb(250, 170, 30));
+    for (int i = 0; i < 16; ++i) {
+        const double a = i * 2 * kPi / 16;
+        const Point c{24, 44};
+        draw::fillPolygon(draw::Target(img).faded(0.35),
                           {c,
                            {c.x + 120 * std::cos(a), c.y + 120 * std::sin(a)},
-                           {c.x + 120 * std::cos(a + 0.22), c.y + 120 * std::sin(a + 0.22)}},
-                          rgb(255, 200, 60));
+                           {c.x + 120 * std::cos(a + 0.2), c.y + 120 * std::sin(a + 0.2)}},
+                          rgb(255, 250, 220));
     }
-    portrait::paintMascot(img, -6, 4, 64, 2);
-    draw::textCentred(img, 67, 15, "乙木",
-                      label("ＭＳ Ｐゴシック", 15, true, rgb(255, 255, 255), rgb(255, 230, 200), 2,
-                            rgb(120, 10, 10)));
-    draw::textCentred(img, 67, 31, "PIZZA",
-                      label("ＭＳ Ｐゴシック", 11, true, rgb(255, 250, 150), rgb(255, 190, 40), 2,
-                            rgb(120, 10, 10)));
-    draw::fillRoundRect(img, 50, 44, 34, 13, 4, rgb(255, 220, 60));
-    draw::textCentred(img, 67, 50, "うまい！",
-                      label("ＭＳ Ｐゴシック", 9, true, rgb(200, 20, 20), rgb(150, 10, 10)));
+    draw::fillRect(img, 0, 0, kScreenW, 17,
+                   draw::vertical(0, rgb(240, 50, 40), 17, rgb(180, 20, 24)));
+    draw::fillRect(img, 0, 17, kScreenW, 1, rgb(255, 250, 230));
+    draw::fillCircle(img, 22, 43, 24, rgb(230, 40, 36));
+    draw::fillCircle(img, 22, 43, 21.5,
+                     draw::vertical(22, rgb(255, 255, 255), 64, rgb(255, 236, 200)));
+    portrait::paintMascot(img, -3, 17, 50, 2);
+    draw::textCentred(img, 44, 8, "ピザジンゴ",
+                      label("ＭＳ Ｐゴシック", 14, true, rgb(255, 250, 200), rgb(255, 220, 60), 2,
+                            rgb(110, 0, 10)));
+    draw::textCentred(
+        img, 67, 31, "30分",
+        label("ＭＳ Ｐゴシック", 15, true, rgb(240, 40, 30), rgb(170, 10, 20), 2, kWhite));
+    draw::fillRoundRect(img, 46, 42, 40, 13, 4, rgb(220, 30, 30));
+    draw::textCentred(img, 66, 48, "でお届け！",
+                      label("ＭＳ Ｐゴシック", 8, true, kWhite, rgb(255, 240, 200)));
     return img;
 }
 
