@@ -222,6 +222,218 @@ void chalk(Image& img, int x, int y, const std::string& text, int size, std::uin
                label("ＭＳ ゴシック", size, false, colour, mix(colour, rgb(150, 170, 160), 0.4)));
 }
 
+// Draws a picture turned by `angle` (radians) with its centre on (cx, cy),
+// blending by its coverage: a paper pinned a little askew.
+void pinOn(Image& dst, const draw::Layer& art, double cx, double cy, double angle) {
+    const double ca = std::cos(angle), sa = std::sin(angle);
+    const double hw = art.width() / 2.0, hh = art.height() / 2.0;
+    const double reach = std::hypot(hw, hh) + 1;
+    draw::Target t(dst);
+    for (int y = static_cast<int>(cy - reach); y <= static_cast<int>(cy + reach); ++y)
+        for (int x = static_cast<int>(cx - reach); x <= static_cast<int>(cx + reach); ++x) {
+            double r = 0, g = 0, b = 0, cover = 0;
+            for (int k = 0; k < 4; ++k) { // four samples to a pixel
+                const double px = x + 0.25 + 0.5 * (k % 2) - cx, py = y + 0.25 + 0.5 * (k / 2) - cy;
+                const double u = ca * px + sa * py + hw, v = -sa * px + ca * py + hh;
+                if (u < 0 || v < 0 || u >= art.width() || v >= art.height()) continue;
+                const int iu = static_cast<int>(u), iv = static_cast<int>(v);
+                const double a = art.alpha[static_cast<std::size_t>(iv) * art.width() + iu];
+                const std::uint32_t c = art.colour.at(iu, iv);
+                r += draw::red(c) * a;
+                g += draw::green(c) * a;
+                b += draw::blue(c) * a;
+                cover += a;
+            }
+            if (cover > 0)
+                t.plot(x, y,
+                       rgb(static_cast<int>(r / cover), static_cast<int>(g / cover),
+                           static_cast<int>(b / cover)),
+                       cover / 4);
+        }
+}
+
+// The old photograph on the wall: young ゴンゾウ in his racing jacket beside
+// his red scooter, holding up a small cup; sepia, the scooter tinted by hand.
+Image racingDaysPhoto(int w, int h) {
+    const int k = 3; // painted three times larger, then reduced
+    Image big(w * k, h * k);
+    const Pen p{big, 0, 0, static_cast<double>(k)};
+    // The track behind: a grandstand roof, a fence, the flat ground.
+    draw::verticalGradient(big, 0, 0, w * k, h * k, rgb(200, 210, 220), rgb(150, 150, 140));
+    p.roundRect(0, h * 0.42, w, h * 0.58, 0,
+                p.vgrad(h * 0.42, rgb(130, 130, 120), h, rgb(100, 96, 90)));
+    p.poly({{-2, h * 0.3}, {w * 0.7, h * 0.26}, {w * 0.7, h * 0.34}, {-2, h * 0.38}},
+           rgb(90, 90, 96));
+    for (double x = 1; x < w * 0.7; x += 4)
+        p.line(x, h * 0.3, x, h * 0.42, 0.5, rgb(80, 80, 86));
+    p.line(0, h * 0.4, w, h * 0.4, 0.6, rgb(230, 230, 230));
+    // The scooter, parked on the left.
+    {
+        const double s = 0.42;
+        draw::Layer bike(static_cast<int>(kScooterW * s * k) + 2,
+                         static_cast<int>(kScooterH * s * k) + 2);
+        ScooterLook look;
+        look.pizzaBox = false;
+        scooterWithRider(Pen{bike, 1, 1, s * k}, look, nullptr, 0);
+        bike.drawOnto(big, static_cast<int>(-6.0 * k),
+                      static_cast<int>((h - 1 - kScooterH * s) * k));
+    }
+    // The young man: racing jacket with a stripe, a number on his chest, the cup
+    // raised in his right hand, the helmet under his left arm.
+    const double cx = w * 0.7, top = h * 0.14;
+    const std::uint32_t jacket = rgb(60, 60, 70), skin = rgb(220, 180, 150);
+    p.line(cx - 3, top + 36, cx - 3.5, top + 52, 4, rgb(50, 50, 56)); // legs
+    p.line(cx + 3, top + 36, cx + 3.5, top + 52, 4, rgb(50, 50, 56));
+    p.ellipse(cx - 4.5, top + 53, 3, 1.4, rgb(30, 30, 30));
+    p.ellipse(cx + 4.5, top + 53, 3, 1.4, rgb(30, 30, 30));
+    p.roundRect(cx - 7, top + 14, 14, 24, 3,
+                p.vgrad(top + 14, jacket, top + 38, scale(jacket, 0.7)));
+    p.line(cx - 6, top + 20, cx + 6, top + 20, 1.6, rgb(240, 240, 236));
+    p.roundRect(cx - 3.5, top + 24, 7, 6, 0.8, rgb(245, 245, 240));
+    draw::textCentred(big, static_cast<int>(cx * k), static_cast<int>((top + 27) * k), "7",
+                      label("ＭＳ Ｐゴシック", 5 * k, true, rgb(30, 30, 30), rgb(30, 30, 30)));
+    p.line(cx + 6, top + 16, cx + 10, top + 8, 3, jacket); // the arm raised
+    p.line(cx + 10, top + 8, cx + 10.5, top + 2, 2.6, jacket);
+    p.circle(cx + 10.5, top + 1.5, 1.6, skin);
+    for (int side : {-1, 1}) // the cup and its handles
+        p.ring(cx + 10.5 + side * 3.6, top - 5, 0.8, 1.6, rgb(150, 110, 40));
+    p.poly({{cx + 7, top - 8}, {cx + 14, top - 8}, {cx + 12.5, top - 3}, {cx + 8.5, top - 3}},
+           p.vgrad(top - 8, rgb(230, 200, 120), top - 3, rgb(130, 90, 30)));
+    p.line(cx + 10.5, top - 3, cx + 10.5, top - 0.5, 1.2, rgb(220, 180, 80));
+    p.roundRect(cx + 8.5, top - 1, 4, 1.2, 0.3, rgb(120, 80, 40));
+    p.line(cx - 6, top + 16, cx - 9, top + 28, 3, jacket); // the other arm, the helmet
+    p.circle(cx - 9, top + 30, 4.2, rgb(240, 240, 236));
+    p.roundRect(cx - 12, top + 29, 5, 2, 0.6, rgb(60, 60, 70));
+    p.roundRect(cx - 2, top + 10, 4, 5, 1, skin); // neck and head
+    p.ellipse(cx, top + 6.5, 5, 6, skin);
+    p.poly({{cx - 5.4, top + 6},
+            {cx - 5, top + 0.5},
+            {cx, top - 1.5},
+            {cx + 5.2, top + 0.5},
+            {cx + 5.4, top + 5},
+            {cx + 3, top + 2},
+            {cx - 3, top + 3}},
+           rgb(40, 30, 26));                                                 // hair
+    p.line(cx - 2.4, top + 9.3, cx + 2.4, top + 9.3, 0.7, rgb(120, 60, 50)); // the grin
+    p.circle(cx - 1.8, top + 6, 0.6, rgb(40, 30, 30));
+    p.circle(cx + 1.8, top + 6, 0.6, rgb(40, 30, 30));
+    Image photo = shrinkTo(big, w, h);
+    // Sepia like the family's other old pictures; the red scooter coloured by hand.
+    draw::Rng rng(1960);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t o = photo.at(x, y);
+            double l = (0.3 * draw::red(o) + 0.59 * draw::green(o) + 0.11 * draw::blue(o)) / 255.0;
+            l = std::clamp(0.5 + (l - 0.5) * 1.15 + (rng.uniform() - 0.5) * 0.05, 0.0, 1.0);
+            std::uint32_t c = l < 0.5 ? mix(rgb(46, 28, 16), rgb(176, 128, 84), l * 2)
+                                      : mix(rgb(176, 128, 84), rgb(255, 240, 210), (l - 0.5) * 2);
+            const int red = draw::red(o) - std::max(draw::green(o), draw::blue(o));
+            if (red > 50) c = mix(c, rgb(200, 70, 56), std::min(0.6, (red - 50) / 120.0));
+            const double dx = (x - w / 2.0) / (w / 2.0), dy = (y - h / 2.0) / (h / 2.0);
+            c = mix(c, rgb(240, 220, 180), std::clamp((dx * dx + dy * dy - 0.7) * 0.6, 0.0, 0.5));
+            photo.at(x, y) = c;
+        }
+    for (int i = 0; i < 4; ++i) { // scratches
+        const double x = rng.real(0, w);
+        draw::line(draw::Target(photo).faded(0.3), x, rng.real(0, h / 2.0), x + rng.real(-3, 3),
+                   rng.real(h / 2.0, h), 0.5, rgb(250, 240, 220));
+    }
+    return photo;
+}
+
+// The drawing サチ made of the family's red delivery scooter when she was
+// small, crayon on paper, its name written across the top.
+draw::Layer crayonDrawing() {
+    const int w = 86, h = 60;
+    draw::Layer paper(w, h);
+    draw::fillRect(paper, 0, 0, w, h, rgb(250, 246, 232));
+    draw::Layer art(w, h);
+    draw::Rng rng(3001);
+    auto crayon = [&](double x0, double y0, double x1, double y1, double wid, std::uint32_t c) {
+        // A stroke that wobbles a little, as a small hand draws it.
+        const int n = std::max(2, static_cast<int>(std::hypot(x1 - x0, y1 - y0) / 3));
+        Point prev{x0, y0};
+        for (int i = 1; i <= n; ++i) {
+            const double t = i / static_cast<double>(n);
+            const Point q{x0 + (x1 - x0) * t + rng.real(-0.6, 0.6),
+                          y0 + (y1 - y0) * t + rng.real(-0.6, 0.6)};
+            draw::line(art, prev.x, prev.y, q.x, q.y, wid, c);
+            prev = q;
+        }
+    };
+    auto scribbleCircle = [&](double cx, double cy, double r, std::uint32_t c) {
+        for (int turn = 0; turn < 2; ++turn) {
+            Point prev{cx + r, cy};
+            for (int i = 1; i <= 20; ++i) {
+                const double a = i * 2 * kPi / 20 + turn * 0.3;
+                const double rr = r * (1 + 0.08 * std::sin(i * 1.7 + turn)) - turn * 0.8;
+                const Point q{cx + rr * std::cos(a), cy + rr * std::sin(a)};
+                draw::line(art, prev.x, prev.y, q.x, q.y, 1.3, c);
+                prev = q;
+            }
+        }
+    };
+    const std::uint32_t red = rgb(220, 40, 40), black = rgb(40, 36, 40), yellow = rgb(250, 200, 30);
+    // The sun in the corner and the grass along the bottom.
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * kPi / 4;
+        crayon(8 + 6.5 * std::cos(a), 9 + 6.5 * std::sin(a), 8 + 10 * std::cos(a),
+               9 + 10 * std::sin(a), 1.2, rgb(250, 160, 30));
+    }
+    draw::fillCircle(art, 8, 9, 5, yellow);
+    for (double x = 2; x < w - 2; x += 2.5)
+        crayon(x, h - 4, x + rng.real(-1, 1.5), h - 8 - rng.real(0, 3), 1, rgb(70, 170, 60));
+    // The scooter: a round red back, a low floor and the tall front, filled in
+    // with strokes; the seat, the lamp and the box on the back.
+    for (double y = 34; y < 46; y += 1.5) {
+        const double half = 11 * std::sqrt(std::max(0.0, 1 - std::pow((y - 44) / 10, 2)));
+        crayon(32 - half, y, 32 + half, y, 1.7, red);
+    }
+    for (double y = 42; y < 46; y += 1.5)
+        crayon(40, y, 54, y, 1.7, red);
+    for (double x = 50; x < 58; x += 1.5)
+        crayon(x + 3, 22, x, 45, 1.7, red);
+    crayon(24, 33, 38, 33, 2, black);   // the seat
+    crayon(56, 23, 64, 19, 1.4, black); // the handlebar
+    draw::fillCircle(art, 60, 27, 2.2, yellow);
+    draw::fillRect(art, 21, 22, 12, 10, rgb(170, 110, 60));
+    crayon(21, 22, 33, 22, 1, rgb(110, 70, 40));
+    crayon(33, 22, 33, 32, 1, rgb(110, 70, 40));
+    draw::textCentred(art, 27, 27, "P",
+                      label("ＭＳ ゴシック", 8, true, rgb(220, 40, 40), rgb(220, 40, 40)));
+    scribbleCircle(29, 47, 6, black);
+    scribbleCircle(56, 47, 6, black);
+    // Big brother riding it: a round helmet, a stick body, arms to the bar.
+    draw::fillCircle(art, 43, 20, 5, rgb(60, 110, 220));
+    crayon(43, 25, 40, 33, 1.4, rgb(60, 160, 80));
+    crayon(42, 27, 56, 23, 1.2, rgb(60, 160, 80));
+    crayon(40, 33, 47, 41, 1.2, rgb(40, 60, 140));
+    // ズィルボ, written large and unevenly.
+    static const char* letters[] = {"ズ", "ィ", "ル", "ボ"};
+    static const int sizes[] = {14, 9, 13, 15};
+    static const double xs[] = {27, 38, 49, 62}, ys[] = {7, 8.5, 6.5, 8};
+    for (int i = 0; i < 4; ++i)
+        draw::textCentred(
+            art, static_cast<int>(xs[i]), static_cast<int>(ys[i]), letters[i],
+            label("ＭＳ Ｐゴシック", sizes[i], true, rgb(40, 70, 200), rgb(30, 50, 170)));
+    // Crayon leaves the paper's grain showing through.
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * w + x;
+            const double grain = draw::valueNoise(x * 1.3, y * 0.6, 3002);
+            art.alpha[i] *= static_cast<float>(std::clamp(0.35 + grain * 0.9, 0.0, 1.0));
+        }
+    art.drawOnto(paper.colour, 0, 0);
+    // A corner folded over where the paper has come loose.
+    for (int y = h - 9; y < h; ++y)
+        for (int x = w - 9; x < w; ++x)
+            if ((x - (w - 9)) + (y - (h - 9)) >= 9)
+                paper.alpha[static_cast<std::size_t>(y) * w + x] = 0;
+    draw::fillPolygon(paper, {{w - 9.0, h}, {w, h - 9.0}, {w - 9.0, h - 9.0}}, rgb(222, 214, 192));
+    draw::line(paper, w - 9.0, h, w, h - 9.0, 0.8, rgb(170, 160, 140));
+    return paper;
+}
+
 } // namespace
 
 Image shopWall() {
@@ -268,7 +480,7 @@ Image shopWall() {
     draw::line(img, 222, 54, 320, 54, 1, rgb(220, 220, 200));
     const char* items[][2] = {{"マルゲリータ", "800"},
                               {"乙木スペシャル", "1200"},
-                              {"ジンゴピザ", "980"},
+                              {"ゴンゾウ特製", "1000"},
                               {"シーフード", "1100"},
                               {"ドリンク", "200"}};
     for (int i = 0; i < 5; ++i) {
@@ -279,13 +491,18 @@ Image shopWall() {
     draw::fillCircle(draw::Target(img).faded(0.8), 330, 140, 5, rgb(255, 210, 80));
     draw::fillPolygon(img, {{327, 137}, {334, 138}, {329, 144}}, rgb(220, 60, 40));
 
-    // Posters: the mascot, and a night race.
-    draw::fillRect(img, 360, 30, 66, 92, rgb(60, 40, 30));
-    draw::fillRect(img, 362, 32, 62, 88,
-                   draw::vertical(32, rgb(255, 226, 80), 120, rgb(250, 140, 40)));
-    portrait::paintMascot(img, 364, 34, 58, 1);
-    draw::textCentred(img, 393, 110, "ジンゴちゃん",
-                      label("ＭＳ Ｐゴシック", 9, true, kWhite, kWhite, 1, rgb(190, 30, 30)));
+    // The old photograph of ゴンゾウ's racing days in its frame, and a race poster.
+    draw::fillRect(draw::Target(img).faded(0.35), 361, 31, 70, 94, rgb(40, 20, 10));
+    draw::fillRect(img, 358, 28, 70, 94,
+                   draw::vertical(28, rgb(110, 70, 40), 122, rgb(70, 40, 20)));
+    draw::frameRect(img, 358, 28, 70, 94, rgb(150, 100, 60));
+    draw::fillRect(img, 362, 32, 62, 86, rgb(236, 226, 204));
+    {
+        const Image photo = racingDaysPhoto(52, 76);
+        for (int y = 0; y < photo.height; ++y)
+            for (int x = 0; x < photo.width; ++x)
+                img.at(367 + x, 37 + y) = photo.at(x, y);
+    }
     draw::fillRect(img, 436, 24, 66, 100, rgb(20, 20, 28));
     draw::fillRect(img, 438, 26, 62, 96,
                    draw::vertical(26, rgb(30, 20, 70), 122, rgb(180, 40, 110)));
@@ -300,18 +517,25 @@ Image shopWall() {
                label("ＭＳ Ｐゴシック", 12, true, rgb(120, 240, 255), rgb(60, 180, 255)));
     draw::text(img, 442, 44, "SPRINT",
                label("ＭＳ Ｐゴシック", 12, true, rgb(255, 160, 220), rgb(255, 80, 170)));
-    // A clock and a shelf of jars.
+    // A clock, and the crayon drawing pinned below the photograph.
     draw::fillCircle(img, 470, 158, 16, rgb(60, 40, 30));
     draw::fillCircle(img, 470, 158, 14, rgb(250, 246, 236));
     draw::line(img, 470, 158, 470, 148, 1.6, rgb(30, 30, 30));
     draw::line(img, 470, 158, 477, 162, 1.6, rgb(30, 30, 30));
-    draw::fillRect(img, 356, 176, 90, 4, rgb(110, 70, 36));
-    for (int i = 0; i < 6; ++i) {
-        const double x = 362 + i * 14.0;
-        const std::uint32_t c =
-            i % 3 == 0 ? rgb(200, 60, 40) : (i % 3 == 1 ? rgb(90, 140, 60) : rgb(230, 190, 90));
-        draw::fillRoundRect(img, x, 158, 10, 18, 2, mix(c, rgb(230, 230, 240), 0.3));
-        draw::fillRect(img, static_cast<int>(x) + 1, 156, 8, 3, rgb(90, 90, 100));
+    {
+        const draw::Layer drawing = crayonDrawing();
+        draw::Layer shadow(drawing.width(), drawing.height());
+        shadow.alpha = drawing.alpha;
+        shadow.colour.fill(rgb(60, 30, 16));
+        for (float& a : shadow.alpha)
+            a *= 0.35f;
+        pinOn(img, shadow, 400, 163, -0.06);
+        pinOn(img, drawing, 398, 160, -0.06);
+        for (const Point& pin : {Point{361, 134}, Point{434, 130}}) {
+            draw::fillCircle(img, pin.x + 1, pin.y + 1.5, 3, rgb(90, 50, 30));
+            draw::fillCircle(img, pin.x, pin.y, 3, rgb(220, 40, 40));
+            draw::fillCircle(img, pin.x - 1, pin.y - 1, 1, rgb(255, 200, 190));
+        }
     }
 
     // Lamps hanging from the ceiling.
