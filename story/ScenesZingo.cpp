@@ -1,18 +1,182 @@
-// ピザジンゴ's campaign: ZINGO 2000 on the news, its race against the bullet
-// train at the station, and the shop left without a single customer.
+// ピザジンゴ's campaign: ZINGO 2000 and its masked rider on the evening news, and
+// a race against the bullet train announced for the next day; that race at the
+// station at dusk, where the hero hears a hero's voice out of time with the rider,
+// sees the rider watch the train out of sight, is sent off to the stadium's SS
+// and finds the neighbours in the crowd with ZINGO's balloons; and the shop that
+// night, without a single customer.
 
-#include "story/Pending.h"
+#include "app/UnitMain.h"
 #include "story/Scenes.h"
 
 namespace zb::scenes {
 
 using namespace script;
 
+namespace {
+
+// Lane 1 of the station's race is ZINGO 2000.
+bool zingoWon(const TForm1& f) {
+    return f.race.riderWon[1] != 0;
+}
+
+// A speaker without a portrait: the announcer on television or live, the crowd.
+Ops unseen(int speaker, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
+    Ops o = sound(9);
+    for (const Ops& part : {hideFace(), name(speaker), text(l1, l2, l3)})
+        o.insert(o.end(), part.begin(), part.end());
+    return o;
+}
+
+Ops announcer(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
+    return unseen(128, l1, l2, l3);
+}
+
+Ops crowd(std::string_view l1, std::string_view l2 = {}) {
+    return unseen(127, l1, l2);
+}
+
+// The first line of a race scene, which opens by itself when the frame has slid
+// in: no page sound.
+Ops opening(Face who, Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
+    Ops o = face(who.who, who.expression);
+    for (const Ops& part : {name(speaker), text(l1, l2)})
+        o.insert(o.end(), part.begin(), part.end());
+    return o;
+}
+
+Ops openingUnseen(Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
+    Ops o = hideFace();
+    for (const Ops& part : {name(speaker), text(l1, l2)})
+        o.insert(o.end(), part.begin(), part.end());
+    return o;
+}
+
+// The bullet train is one long picture of its own; the scenes only show and hide
+// it, they never drive it.
+constexpr PicRef kTrain = &FormControls::charaEx;
+
+} // namespace
+
 // clang-format off
-const Scene eventTV1 = pending("eventTV1", doneTV1, Exit::Map);
-const Scene battleEventDemoEx1 = pending("battleEventDemoEx1", doneDemoEx1, Exit::ToRace);
-const Scene battleEventDemoEx2 = pending("battleEventDemoEx2", doneDemoEx2, Exit::BattleToMap);
-const Scene eventNoCustomers = pending("eventNoCustomers", doneNoCustomers, Exit::Map);
+const Scene eventTV1 = {"eventTV1", {
+    /* 0*/ {back(4), subImage(1), music(13), prop("img\\tv02.bmp", 240, 134),
+            announcer("「続いては、いま話題のピザジンゴからです。", "　本日、新しい宅配マシンが発表されました")},
+    /* 1*/ {say({101, 1}, 101, "「……親父、なんでジンゴのニュースなんか見てんだよ")},
+    /* 2*/ {say({121, 3}, 121, "「見とらん！　つけたら勝手に映っとったんじゃ！")},
+    /* 3*/ {sound(20), face(125, 2), name(125), text("「レディース・アンド・ジェントルメン！", "　これぞ、われらピザジンゴの新しい翼……", "　ZINGO 2000でございます！")},
+    /* 4*/ {say({101, 4}, 101, "「なんだ、ありゃ……。バイクっていうより、", "　タイヤのついたロケットじゃねえか")},
+    /* 5*/ {say({125, 1}, 125, "「最高速度、加速、そしてインパクト！", "　すべてにおいて、宅配業界の常識を超えております！")},
+    /* 6*/ {say({121, 3}, 121, "「ふん。さっきから速さの話ばっかりで、", "　ピザの味の話がひとつも出てこんわい")},
+    /* 7*/ {say({125, 2}, 125, "「そしてライダーは、当社が誇るヒーロー……", "　ピザジンゴマン！！")},
+    /* 8*/ {sound(22), hideFace(), name("テレビ"), text("『キャーッ！　ジンゴマーン！")},
+    /* 9*/ {say({101, 1}, 101, "（……あれが、ピザジンゴマンか。", "　中身のバイト、ずいぶん小柄じゃねえか")},
+    /*10*/ {announcer("「ピザジンゴマンさん、ひとことお願いします！")},
+    /*11*/ {say({125, 3}, 125, "「あっ、いえ！　ヒーローは言葉ではなく、", "　走りで語る……という設定でございまして！")},
+    /*12*/ {say({101, 7}, 101, "「今、設定って言ったぞ、このおっさん")},
+    /*13*/ {say({125, 2}, 125, "「その走り、さっそくお目にかけましょう！", "　明日の夕方、神奈玉駅前にて……")},
+    /*14*/ {line("「ZINGO 2000は、新幹線かなたと勝負いたします！")},
+    /*15*/ {announcer("「なんということでしょう！　走る新幹線を相手に、", "　駅前の高架沿い一キロの真っ向勝負です！")},
+    /*16*/ {sound(20), face(125, 2), name(125), text("「合言葉は『新幹線より速くお届け』！", "　みなさま、ぜひ現地でご覧くださいませ！")},
+    /*17*/ {say({121, 5}, 121, "「…………かなた、か")},
+    /*18*/ {say({101, 4}, 101, "「ん？　どうしたよ、親父")},
+    /*19*/ {say({121, 3}, 121, "「……ふん。汽車と駆けっこして", "　ピザがうまくなるなら、世話はないわい。……消せ")},
+    /*20*/ {hideProp(), say({101, 6}, 101, "「……新幹線より速い、か")},
+    /*21*/ {say({121, 1}, 121, "「コウイチロウ。お前、まさか見に行く気じゃ", "　なかろうな")},
+    /*22*/ {say({101, 9}, 101, "「偵察だよ、偵察。商売敵の出前が", "　どれだけ速いか、この目で見てくる")},
+    /*23*/ {closeEffects(), record(doneTV1), leave(Exit::Map)},
+}};
+
+const Scene battleEventDemoEx1 = {"battleEventDemoEx1", {
+    /* 0*/ {riderOut(1), hide(kTrain), opening({101, 4}, 101, "「うわっ……なんだよ、この人だかり！")},
+    /* 1*/ {crowd("「ピザジンゴマン、まだかーっ！")},
+    /* 2*/ {say({101, 8}, 101, "（……駅か。なんでだろうな、昔から", "　ここに来ると、どうも落ち着かねえ")},
+    /* 3*/ {voice("イベント作業員", "「押さないでくださーい！　ロープの内側へ！", "　……そこのお兄さん！　身を乗り出さない！")},
+    /* 4*/ {say({101, 3}, 101, "「お、俺かよ！？　押されてんのはこっちだっての！")},
+    /* 5*/ {voice("売り子", "「アツアツのピザジンゴ、いかがですかー！", "　ご来場の方には、風船とタダ券もどうぞー！")},
+    /* 6*/ {say({101, 8}, 101, "（タダ券に風船まで……。", "　どんだけ金かけてんだよ、ジンゴは")},
+    /* 7*/ {music(13), announcer("「さあ！　神奈玉駅前から生中継でお送りします！", "　夕焼けの高架に、まもなく新幹線かなたが現れます！")},
+    /* 8*/ {say({125, 2}, 125, "「本日はお集まりいただき、まことにありがとうございます！")},
+    /* 9*/ {as({125, 1}, "「ピザを待つ一分一秒は、お客様の人生の損失！", "　わが社は、その損失をゼロにいたします！")},
+    /*10*/ {as({125, 2}, "「そのためのソリューションが、こちら！", "　カモン、ZINGO 2000！！"), riderIn(1), moveRight(1, 150, 4)},
+    /*11*/ {sound(22), hideFace(), name(127), text("「うおおおおおおっ！！")},
+    /*12*/ {say({101, 4}, 101, "「テレビで見るより、ずっと低くて長え……。", "　まるで地面を這ってるみてえだ")},
+    /*13*/ {say({125, 2}, 125, "「お待たせいたしました！　正義のヒーロー、", "　ピザジンゴマンの登場です！！")},
+    /*14*/ {say({110, 1}, 110, "「待たせたなッ、神奈玉のみんなッ！", "　ピザジンゴマン、ただいま参上だッ！")},
+    /*15*/ {say({101, 8}, 101, "（……なんだ？　今、声が先に出て、", "　ポーズがあとから来たような……")},
+    /*16*/ {say({110, 1}, 110, "「冷めたピザは、このオレが許さないッ！", "　ピッツァ・ジャスティス！！")},
+    /*17*/ {crowd("「ジンゴマーン！　こっち向いてーっ！")},
+    /*18*/ {say({101, 8}, 101, "（やっぱりだ。口上とポーズが、微妙にずれてる。", "　吹き替えの映画でも見てるみてえだ")},
+    /*19*/ {announcer("「情報が入りました！　かなたは、ただいま", "　隣の駅を通過したとのことです！")},
+    /*20*/ {say({101, 6}, 101, "（……ヒーローが、ひと言もなしにキャノピーを閉めた。", "　ここからは、口上じゃなくて走りの勝負だ")},
+    /*21*/ {say({125, 3}, 125, "「……頼みますよ、ほんとに。負けたりしたら、", "　わたくしが社長に『お掃除』されてしまいます……")},
+    /*22*/ {announcer("「駅前が、しんと静まり返りました……。", "　聞こえてきます、かなたの音が……！")},
+    /*23*/ {sound(22), show(kTrain), hideFace(), name(128), text("「見えてきました！　新幹線かなたです！", "　夕日を背に、いま高架を駆け抜けてきます！")},
+    /*24*/ {say({101, 4}, 101, "「……マジで、新幹線と競争する気かよ！")},
+    /*25*/ {record(doneDemoEx1), leave(Exit::ToRace)},
+}};
+
+const Scene battleEventDemoEx2 = {"battleEventDemoEx2", {
+    /* 0*/ {riderOut(1), riderIn(1), moveRight(1, 190, 5), hide(kTrain),
+            pick(zingoWon, openingUnseen(128, "「ゴーーール！！　ZINGO 2000、", "　新幹線かなたに勝ちましたーっ！"),
+                           openingUnseen(128, "「ああーっと、かなたが先にゴール！", "　ZINGO 2000、新幹線には届きません！"))},
+    /* 1*/ {pick(zingoWon, crowd("「うおおおおっ！　勝ったぞーっ！"),
+                           crowd("「ええーっ！？　負けちゃったのかよー！"))},
+    /* 2*/ {pick(zingoWon, say({101, 4}, 101, "「マジかよ……。ほんとに新幹線に勝っちまった……"),
+                           say({101, 4}, 101, "「さすがに新幹線は無理か……。", "　けど、あのマシン、ただもんじゃねえ"))},
+    /* 3*/ {say({110, 1}, 110, "「見たかッ！　これが正義のスピードだッ！")},
+    /* 4*/ {pick(zingoWon, crowd("「ジンゴマーン！　かっこいいーっ！"),
+                           crowd("「……え？　今、負けたよな？"))},
+    /* 5*/ {pick(zingoWon, say({101, 8}, 101, "（……まただ。声とポーズが、", "　ちょっとずつずれてやがる"),
+                           say({101, 8}, 101, "（負けたのに、勝ち名乗り……？", "　どうなってんだ、あのヒーロー"))},
+    /* 6*/ {pick(zingoWon, say({125, 2}, 125, "「ご覧いただけましたでしょうか！", "　これぞ、ピザジンゴのスピードでございます！"),
+                           say({125, 3}, 125, "「み、みなさま！　本日の結果は、あえて", "　新幹線に花を持たせた、大人の演出でございます！"))},
+    /* 7*/ {pick(zingoWon, as({125, 2}, "「この勝利を記念いたしまして、明日より全店で", "　『ZINGO 2000記念セール』を実施いたします！"),
+                           as({125, 1}, "「それはそれとして、明日より全店で", "　『ZINGO 2000健闘記念セール』を実施いたします！"))},
+    /* 8*/ {crowd("「ジンゴ！　ジンゴ！　ジンゴ！　ジンゴ！")},
+    /* 9*/ {pick(zingoWon, say({101, 5}, 101, "「……勝てば官軍ってやつか。", "　ちくしょう、ぐうの音も出ねえ"),
+                           say({101, 5}, 101, "「……負けても、セールひとつでこの騒ぎかよ"))},
+    /*10*/ {say({101, 1}, 101, "（……ん？　ヒーローのやつ、", "　ひとりだけ歓声に背を向けてる……")},
+    /*11*/ {line("（高架の先……かなたが行っちまった方を、", "　じっと見てる。もう影も形もねえのに")},
+    /*12*/ {as({101, 5}, "（なんだろうな、あの背中……。", "　置いてけぼりを食った子どもみてえだ")},
+    /*13*/ {say({125, 3}, 125, "「ピザジンゴマン？　……ピザジンゴマン！", "　次は取材ですよ、聞いてますか！？")},
+    /*14*/ {say({101, 6}, 101, "「……ちょっと通してくれ！　すんません、通して！")},
+    /*15*/ {voice("イベント作業員", "「ちょっ、お兄さん！　ロープの中は", "　関係者以外、立ち入り禁止ですって！")},
+    /*16*/ {say({101, 10}, 101, "「おい、ピザジンゴマン！　俺と勝負しろ！", "　乙木ピザの、乙木コウイチロウだ！")},
+    /*17*/ {as({101, 4}, "（……今、一瞬こっちを見た……？")},
+    /*18*/ {say({125, 1}, 125, "「あー、お客様、お客様！　困ります！", "　ヒーローへのオファーは、広報を通していただかないと")},
+    /*19*/ {say({101, 3}, 101, "「ヒーローなら、逃げずに受けて立てよ！")},
+    /*20*/ {say({125, 2}, 125, "「もちろん、逃げも隠れもいたしません。", "　一般の方は、スタジアムの『SS』でお待ちしております")},
+    /*21*/ {as({125, 1}, "「……まあ、そこまで勝ち上がれれば、ですが。", "　さ、参りましょう、ピザジンゴマン！"), moveRight(1, 520, 6)},
+    /*22*/ {say({101, 3}, 101, "「あっ、待てって！　おい！")},
+    /*23*/ {voice("イベント作業員", "「はい、下がってー！　押さない、押さない！")},
+    /*24*/ {say({101, 3}, 101, "「……ちっ。あのヒーロー、結局ひと言もなしかよ")},
+    /*25*/ {voice("オバチャンＡ", "「あら？　あらあら、コウちゃんじゃないの！")},
+    /*26*/ {say({101, 4}, 101, "「おばちゃん！？　……と、魚屋のおばちゃんまで。", "　って、その風船……ジンゴのじゃねえか！")},
+    /*27*/ {voice("オバチャンＡ", "「ち、違うのよ！　これはね、配ってたから、", "　もらわなきゃ悪いと思って……")},
+    /*28*/ {voice("オバチャンＢ", "「いいじゃないの、タダなんだから。", "　タダ券だって、ほら、こんなに")},
+    /*29*/ {voice("オバチャンＡ", "「ちょっと、あんた！　見せてどうすんのよ！")},
+    /*30*/ {say({101, 8}, 101, "「……両手いっぱいだな")},
+    /*31*/ {voice("オバチャンＡ", "「……ごめんねえ、コウちゃん。", "　孫が、ヒーローを見たいって聞かなくってさ")},
+    /*32*/ {voice("オバチャンＢ", "「ゴンさんには、黙っといてちょうだいね")},
+    /*33*/ {say({101, 5}, 101, "「……いいって。タダにゃ勝てねえよ、誰だってさ")},
+    /*34*/ {voice("オバチャンＢ", "「……これ、食べる？　さっきもらったジンゴの。", "　まだあったかいわよ")},
+    /*35*/ {say({101, 10}, 101, "「いらねえよ！！")},
+    /*36*/ {voice("オバチャンＢ", "「あら、そう。じゃ、あたしが食べよ")},
+    /*37*/ {say({101, 5}, 101, "（……タダ券に、風船に、新幹線。", "　そりゃ、うちの店に客が来ねえわけだ")},
+    /*38*/ {as({101, 6}, "「……けど、走りなら話は別だ。", "　SSで待ってろよ、ピザジンゴマン")},
+    /*39*/ {as({101, 9}, "「その仮面、俺がひっぺがしてやる")},
+    /*40*/ {clearPlace(), record(doneDemoEx2), leave(Exit::BattleToMap)},
+}};
+
+const Scene eventNoCustomers = {"eventNoCustomers", {
+    /* 0*/ {back(4), subImage(0), say({101, 5}, 101, "「……八百屋の前にも、魚屋の前にも、", "　ジンゴのバイクか")},
+    /* 1*/ {as({101, 8}, "「……ま、タダ券ってのは、", "　使うためにあるもんな")},
+    /* 2*/ {sound(3), hideFace(), clearName(), text("店の奥で、親父が黙って生地を台に叩きつけている。")},
+    /* 3*/ {say({101, 1}, 101, "「……親父。それ、今夜も誰も食わねえぞ")},
+    /* 4*/ {say({121, 1}, 121, "「やかましい。生地はな、毎日こねてやらんと", "　死んじまうんじゃ。……店は、わしが開けとく")},
+    /* 5*/ {say({101, 6}, 101, "「……わかった。金のほうは、俺が走って稼いでくる")},
+    /* 6*/ {record(doneNoCustomers), leave(Exit::Map)},
+}};
 // clang-format on
 
 } // namespace zb::scenes
