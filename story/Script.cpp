@@ -49,6 +49,20 @@ void clearMapBehind(TForm1& f) {
     f.mapPanel->visible = false;
 }
 
+// The race background NN on both scrolling copies, side by side, and the road.
+void showRaceBack(TForm1& f, int nn) {
+    const std::string file = "img\\bg" + twoDigits(nn) + ".bmp";
+    f.LoadImg(*f.bgImgMain, file);
+    f.LoadImg(*f.bgImgMain2, file);
+    f.LoadImg(*f.bgImgRoad, "img\\road.bmp");
+    f.bgImgMain->setPos(0, -1);
+    f.bgImgMain2->setPos(514, -1);
+    for (Picture* p : {f.bgImgMain, f.bgImgMain2, f.bgImgRoad})
+        p->visible = true;
+    f.backImg->visible = false;
+    clearMapBehind(f);
+}
+
 // Returns false when the step has handed over to another step.
 bool perform(TForm1& f, const Scene& scene, const Op& o);
 
@@ -97,16 +111,9 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         f.backImg->visible = true;
         clearMapBehind(f);
         break;
+    case Code::RaceBack:
     case Code::StadiumBack:
-        f.LoadImg(*f.bgImgMain, "img\\bg05.bmp");
-        f.LoadImg(*f.bgImgMain2, "img\\bg05.bmp");
-        f.LoadImg(*f.bgImgRoad, "img\\road.bmp");
-        f.bgImgMain->setPos(0, -1);
-        f.bgImgMain2->setPos(514, -1);
-        for (Picture* p : {f.bgImgMain, f.bgImgMain2, f.bgImgRoad})
-            p->visible = true;
-        f.backImg->visible = false;
-        clearMapBehind(f);
+        showRaceBack(f, o.a);
         break;
     case Code::Prop:
         f.LoadImg(*f.objectImg, std::string(o.s[0]));

@@ -50,7 +50,8 @@ enum class Code : std::uint8_t {
     Text,        // s[0..2]: the three lines, absent ones empty
     Shake,       // a: effect; the window shakes, the portrait goes
     Back,        // a: still background "img\backNN.bmp"
-    StadiumBack, // the stadium's race background and road behind the scene
+    RaceBack,    // a: race background "img\bgNN.bmp" and the road behind the scene
+    StadiumBack, // RaceBack 5, the stadium's
     Prop,        // s[0]: picture file into objectImg at (a, b)
     HideProp,
     Show,       // pic: a picture control is shown
@@ -197,8 +198,15 @@ inline Ops shake(int effect) {
 inline Ops back(int n) {
     return {op(Code::Back, n)};
 }
+// The race screen's background "img\bgNN.bmp" (n = NN) and the road behind the
+// scene, the still background and the map gone: an event scene turning into the
+// race screen, or a race scene whose sky changes.
+inline Ops raceBack(int n) {
+    return {op(Code::RaceBack, n)};
+}
+// The stadium's race background: raceBack(5) by its name.
 inline Ops stadiumBack() {
-    return {op(Code::StadiumBack)};
+    return {op(Code::StadiumBack, 5)};
 }
 inline Ops prop(const char* file, int left, int top) {
     Op o = op(Code::Prop, left, top);

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,14 @@ namespace {
 using namespace script;
 
 // ------------------------------------------------------------ playing words
+
+// The control shows the picture of that file.
+bool shows(TForm1& f, const Picture& p, const std::string& file) {
+    const ImagePtr want = f.LoadBmp(file);
+    const ImagePtr& have = p.picture();
+    return want && have && have->width == want->width && have->height == want->height &&
+           have->pixels == want->pixels;
+}
 
 class Words : public ::testing::Test {
   protected:
@@ -166,6 +175,49 @@ TEST_F(Words, EndedMusicCannotBePlayedOn) {
     g.run(1000);
     EXPECT_EQ(player().mode(), MusicMode::Closed) << "silence stays silence";
     EXPECT_FALSE(f.mp3TimerEnabled());
+}
+
+// ------------------------------------------------------------ backgrounds
+
+TEST_F(Words, AnEventSceneTurnsIntoTheRaceScreenOfAnyPlace) {
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {back(4), narrate("「一")},
+        /*1*/ {raceBack(1), narrate("「二")},
+        /*2*/ {stadiumBack(), narrate("「三")},
+    }};
+    // clang-format on
+    openEventScreen();
+    play(s);
+    ASSERT_TRUE(f.backImg->visible);
+    play(s);
+    EXPECT_FALSE(f.backImg->visible) << "the still background goes";
+    EXPECT_FALSE(f.mapPanel->visible);
+    EXPECT_FALSE(f.map->picture()) << "nor is the map kept behind it";
+    for (Picture* p : {f.bgImgMain, f.bgImgMain2}) {
+        EXPECT_TRUE(p->visible);
+        EXPECT_TRUE(shows(f, *p, "img\\bg01.bmp"));
+    }
+    EXPECT_EQ(f.bgImgMain->left, 0);
+    EXPECT_EQ(f.bgImgMain2->left, 514) << "the two copies side by side";
+    EXPECT_EQ(f.bgImgMain->top, -1);
+    EXPECT_TRUE(f.bgImgRoad->visible);
+    EXPECT_TRUE(shows(f, *f.bgImgRoad, "img\\road.bmp"));
+    play(s);
+    EXPECT_TRUE(shows(f, *f.bgImgMain, "img\\bg05.bmp")) << "the stadium";
+    EXPECT_TRUE(shows(f, *f.bgImgMain2, "img\\bg05.bmp"));
+}
+
+TEST_F(Words, ARaceSceneChangesItsSky) {
+    openRaceScene(18, 1);
+    ASSERT_TRUE(shows(f, *f.bgImgMain, "img\\bg01.bmp"));
+    const Scene s = {"test", {{raceBack(7), narrate("「一")}}};
+    play(s);
+    g.run(200);
+    EXPECT_TRUE(shows(f, *f.bgImgMain, "img\\bg07.bmp"));
+    EXPECT_TRUE(shows(f, *f.bgImgMain2, "img\\bg07.bmp"));
+    EXPECT_TRUE(f.bgImgMain->visible && f.bgImgMain2->visible && f.bgImgRoad->visible);
+    EXPECT_EQ(f.app.idle().name, "AppMoveOnly") << "the scene goes on";
 }
 
 // ------------------------------------------------------------ every scene
