@@ -317,6 +317,7 @@ class TForm1 : public Form, public FormControls {
     // ===== map/: the map screen =====
     void AppMap();
     void loadMap();
+    void putMarkerOn(int place); // the map scrolled to the place, the eye on it
     void showMapComponents(bool show);
     void showPlaceInfo();
     void checkPlace(int x, int y);

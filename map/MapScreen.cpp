@@ -159,6 +159,19 @@ void TForm1::loadMap() {
     map->top = std::clamp(map->top, std::min(0, mapPanel->height - map->height), 0);
 }
 
+// The map scrolled so that the place is in view, as near the panel's centre as
+// the map's edges allow, and the eye resting on it with the place selected.
+void TForm1::putMarkerOn(int place) {
+    const Place* p = findPlace(place);
+    if (p == nullptr) return;
+    Picture& m = *map;
+    m.left = std::clamp(mapPanel->width / 2 - p->x, std::min(0, mapPanel->width - m.width), 0);
+    m.top = std::clamp(mapPanel->height / 2 - p->y, std::min(0, mapPanel->height - m.height), 0);
+    eye->left = std::clamp(m.left + p->x - eye->width / 2, kEyeMinLeft, kEyeMaxLeft);
+    eye->top = std::clamp(m.top + p->y - eye->height / 2, kEyeMinTop, kEyeMaxTop);
+    currentPlace = static_cast<std::uint8_t>(place);
+}
+
 void TForm1::drawStars() {
     const ImagePtr& shown = map->picture();
     if (!shown) return;

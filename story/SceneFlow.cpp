@@ -108,6 +108,9 @@ void TForm1::eventToMap() {
     objectImg->visible = false;
     mapMessageWindow();
     loadMap();
+    // Placed on the map the story now shows (the island is smaller than the city).
+    if (scene.markerPlace != 0) putMarkerOn(scene.markerPlace);
+    scene.markerPlace = 0;
     LoadBackImg();
     showMapComponents(true);
     screenMode = 2;

@@ -34,6 +34,8 @@ struct SceneState {
     std::uint8_t backScrollStop = 0;
     // the place a scene tells the hero to go to ("教習所", "神奈玉駅")
     std::string mustGoPlace;
+    // the place the marker is put on when the scene returns to the map, 0: none
+    std::uint8_t markerPlace = 0;
     // Told of every step a scene performs (its name and step number), so a
     // playthrough can check that no line of a scene was passed over.
     std::function<void(std::string_view scene, int step)> stepPlayed;

@@ -2,32 +2,11 @@
 // the pizza shop that sells nothing, and the tip that sends the hero to his first
 // street race.
 
-#include "app/UnitMain.h"
-#include "data/UnitConst.h"
 #include "story/Scenes.h"
-
-#include <algorithm>
 
 namespace zb::scenes {
 
 using namespace script;
-
-namespace {
-
-// Back on the map after the opening, the eye rests on the shopping street and
-// the map is scrolled so the spot is in view.
-void markShoppingStreet(TForm1& f) {
-    const Place* street = findPlace(1);
-    if (street == nullptr) return;
-    f.currentPlace = 1;
-    Picture& m = *f.map;
-    m.left = std::clamp(kMapCentreX - street->x, std::min(0, kMapPanelWidth - m.width), 0);
-    m.top = std::clamp(kMapCentreY - street->y, std::min(0, kMapPanelHeight - m.height), 0);
-    f.eye->left = m.left + street->x - f.eye->width / 2;
-    f.eye->top = m.top + street->y - f.eye->height / 2;
-}
-
-} // namespace
 
 // clang-format off
 const Scene eventOpening0 = {"eventOpening0", {
@@ -113,7 +92,7 @@ const Scene eventOpening1 = {"eventOpening1", {
     /*53*/ {say({101, 6}, 101, "「さて、と……。頼むぜ、相棒")},
     /*54*/ {sound(15), face(101, 7), name(101), text("「……いい音だ！　今夜も機嫌は上々だな")},
     /*55*/ {as({101, 10}, "「よっしゃあ！　待ってろよ、借金！", "　乙木ピザ、出前一丁……いや、勝負一丁だ！")},
-    /*56*/ {record(doneOpening1), run(markShoppingStreet), leave(Exit::Map)},
+    /*56*/ {record(doneOpening1), markerOn(1), leave(Exit::Map)},
 }};
 
 const Scene eventOpening2 = {"eventOpening2", {

@@ -72,6 +72,7 @@ enum class Code : std::uint8_t {
     Flag,       // a: story flag set to 1
     SubImage,   // a: subImageAlt
     ClearPlace, // the map comes back with no place selected
+    MarkerOn,   // a: place the map's marker is put on when the map comes back
     CloseEffects,
     Run,    // run: anything the words above do not say
     SkipIf, // test: when true this step is passed over at once
@@ -290,6 +291,12 @@ inline Ops subImage(int on) {
 }
 inline Ops clearPlace() {
     return {op(Code::ClearPlace)};
+}
+// Back on the map, the map is scrolled to place n and the marker rests on it,
+// selected. Written in the step that leaves to the map; it is placed on the map
+// the story shows by then (the island's, once doneIsland1 is recorded).
+inline Ops markerOn(int place) {
+    return {op(Code::MarkerOn, place)};
 }
 inline Ops closeEffects() {
     return {op(Code::CloseEffects)};

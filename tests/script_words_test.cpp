@@ -220,6 +220,63 @@ TEST_F(Words, ARaceSceneChangesItsSky) {
     EXPECT_EQ(f.app.idle().name, "AppMoveOnly") << "the scene goes on";
 }
 
+// ------------------------------------------------------------ the map
+
+// The eye rests on the place's point, as near the panel's centre as the map's
+// edges allow, and the place is selected.
+void expectMarkerOn(TForm1& f, int place) {
+    const Place& p = *findPlace(place);
+    const Picture& m = *f.map;
+    const int x = m.left + p.x; // the place's point on the panel
+    const int y = m.top + p.y;
+    EXPECT_EQ(f.eye->left + f.eye->width / 2, x);
+    EXPECT_EQ(f.eye->top + f.eye->height / 2, y);
+    EXPECT_TRUE(m.left == 0 || m.left == f.mapPanel->width - m.width || x == f.mapPanel->width / 2);
+    EXPECT_TRUE(m.top == 0 || m.top == f.mapPanel->height - m.height ||
+                y == f.mapPanel->height / 2);
+    EXPECT_LE(m.left, 0);
+    EXPECT_LE(m.top, 0);
+    EXPECT_GE(m.left + m.width, f.mapPanel->width) << "no empty strip beside the map";
+    EXPECT_GE(m.top + m.height, f.mapPanel->height);
+    EXPECT_EQ(f.currentPlace, place);
+    EXPECT_TRUE(f.eye->visible);
+    EXPECT_EQ(f.lines[1]->caption(), p.title) << "the place's information is shown";
+    EXPECT_TRUE(f.goButton->visible);
+}
+
+TEST_F(Words, TheOpeningLeavesTheMarkerOnTheShoppingStreet) {
+    openEventScreen();
+    f.map->setPos(0, 0);
+    f.eye->setPos(6, 6);
+    f.scene.eventStep = static_cast<int>(scenes::eventOpening1.steps.size()) - 1;
+    play(scenes::eventOpening1);
+    ASSERT_EQ(f.screenMode, 2);
+    EXPECT_TRUE(shows(f, *f.map, "img\\map1.bmp"));
+    expectMarkerOn(f, 1);
+    g.run(500);
+    EXPECT_EQ(f.currentPlace, 1) << "the map keeps it";
+}
+
+TEST_F(Words, BackFromTheHarbourTheMarkerIsOnTheIsland) {
+    f.flag(donePort1) = f.flag(doneMemory1) = f.flag(doneChallenge9) = 1;
+    // The city map scrolled far to the right and down, further than the island
+    // map reaches.
+    f.loadMap();
+    f.map->setPos(f.mapPanel->width - f.map->width, f.mapPanel->height - f.map->height);
+    f.eye->setPos(400, 190);
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {narrate("「一")},
+        /*1*/ {markerOn(12), record(doneIsland1), leave(Exit::Map)},
+    }};
+    // clang-format on
+    playAll(s);
+    ASSERT_EQ(f.screenMode, 2);
+    EXPECT_TRUE(shows(f, *f.map, "img\\map2.bmp")) << "the island";
+    expectMarkerOn(f, 12);
+}
+
 // ------------------------------------------------------------ every scene
 
 // The ways through a scene: each test of its picks and skips answered one way,
@@ -357,6 +414,35 @@ TEST(EveryScene, TheMusicCheckSeesEveryWayThroughAScene) {
     EXPECT_NE(musicFault(leftHeld), "") << "a step after the way out never plays";
     const Scene skipped = {"bad", {{pauseMusic()}, {skipIf(sunny), playOn()}, {next()}}};
     EXPECT_NE(musicFault(skipped), "");
+}
+
+// Every operation of a step, both sides of every pick.
+void walk(const Ops& ops, std::vector<const Op*>& out) {
+    for (const Op& o : ops) {
+        out.push_back(&o);
+        if (o.code == Code::Pick) {
+            walk(*o.yes, out);
+            walk(*o.no, out);
+        }
+    }
+}
+
+// The marker is put on a place only by a step that leaves to the map: anywhere
+// else it would wait for some later return and land on a place the story has
+// left.
+TEST(EveryScene, PutsTheMarkerOnAPlaceOnlyOnItsWayToTheMap) {
+    for (const Scene* s : scenes::all()) {
+        for (std::size_t i = 0; i < s->steps.size(); ++i) {
+            std::vector<const Op*> ops;
+            walk(s->steps[i].ops, ops);
+            bool marks = false, toMap = false;
+            for (const Op* o : ops) {
+                marks = marks || o->code == Code::MarkerOn;
+                toMap = toMap || (o->code == Code::Leave && o->a == static_cast<int>(Exit::Map));
+            }
+            EXPECT_TRUE(!marks || toMap) << s->name << " step " << i;
+        }
+    }
 }
 
 } // namespace
