@@ -3,6 +3,7 @@
 #include "story/Script.h"
 
 #include "app/UnitMain.h"
+#include "data/UnitConst.h"
 #include "sound/UnitSound.h"
 
 namespace zb::script {
@@ -61,6 +62,28 @@ void showRaceBack(TForm1& f, int nn) {
         p->visible = true;
     f.backImg->visible = false;
     clearMapBehind(f);
+}
+
+// The item's name as the lists show it, without the blanks that pad it.
+std::string itemName(const Item& it) {
+    std::string_view n = it.name;
+    while (!n.empty() && n.back() == ' ')
+        n.remove_suffix(1);
+    return std::string(n);
+}
+
+void giveItem(TForm1& f, int item) {
+    const Item* it = findItem(item);
+    if (it == nullptr || it->name == kItemSeparator) return; // nothing to own
+    f.rec.ownedItems[static_cast<std::size_t>(item)] = 1;
+    f.setOwnItemList();
+    openSoundEffect(f, 28);
+    playSoundEffect(f, 28);
+    f.facePanel->visible = false;
+    f.clearName();
+    f.lines[1]->setCaption(itemName(*it) + "を手に入れた");
+    f.lines[2]->setCaption("");
+    f.lines[3]->setCaption("");
 }
 
 // Returns false when the step has handed over to another step.
@@ -180,6 +203,9 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         break;
     case Code::Flag:
         f.flag(static_cast<StoryFlag>(o.a)) = 1;
+        break;
+    case Code::GiveItem:
+        giveItem(f, o.a);
         break;
     case Code::SubImage:
         f.rec.subImageAlt = static_cast<std::uint8_t>(o.a);

@@ -70,6 +70,7 @@ enum class Code : std::uint8_t {
     Zingo,      // a: 0/1 the mascot's portrait blinks
     Choice,     // a: screen mode 18, 19 or 20
     Flag,       // a: story flag set to 1
+    GiveItem,   // a: item now owned, told in a line of its own
     SubImage,   // a: subImageAlt
     ClearPlace, // the map comes back with no place selected
     MarkerOn,   // a: place the map's marker is put on when the map comes back
@@ -285,6 +286,11 @@ inline Ops choice(int mode) {
 }
 inline Ops record(StoryFlag f) {
     return {op(Code::Flag, f)};
+}
+// The hero now owns the item (the owned lists show it): effect 28 and the line
+// "<item name>を手に入れた", no portrait, no speaker.
+inline Ops giveItem(int item) {
+    return {op(Code::GiveItem, item)};
 }
 inline Ops subImage(int on) {
     return {op(Code::SubImage, on)};

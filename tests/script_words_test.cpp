@@ -277,6 +277,48 @@ TEST_F(Words, BackFromTheHarbourTheMarkerIsOnTheIsland) {
     expectMarkerOn(f, 12);
 }
 
+// ------------------------------------------------------------ items
+
+TEST_F(Words, AGivenItemIsOwnedListedAndAnnounced) {
+    openEventScreen();
+    const std::size_t mark = g.platform.soundCommands.size();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {say({101, 1}, 101, "「一")},
+        /*1*/ {giveItem(16)},
+    }};
+    // clang-format on
+    playAll(s);
+    EXPECT_EQ(f.rec.ownedItems[16], 1);
+    EXPECT_EQ(f.lines[1]->caption(), "６速ＭＴを手に入れた");
+    EXPECT_EQ(f.lines[2]->caption(), "");
+    EXPECT_FALSE(f.facePanel->visible);
+    EXPECT_EQ(f.name1->caption(), "");
+    const std::vector<std::string> sent(g.platform.soundCommands.begin() +
+                                            static_cast<std::ptrdiff_t>(mark),
+                                        g.platform.soundCommands.end());
+    const auto at = [&](const std::string& c) {
+        return std::find(sent.begin(), sent.end(), c) - sent.begin();
+    };
+    const auto opened = at("open \"dat\\se28.wav\" alias se28");
+    const auto played = at("play se28 from 0 notify");
+    EXPECT_LT(opened, played) << "effect 28 is opened, then played";
+    EXPECT_LT(played, static_cast<std::ptrdiff_t>(sent.size()));
+    // The setting screen lists it among the second tab's parts.
+    const std::vector<std::string>& listed = f.parts2List->items();
+    EXPECT_NE(std::find(listed.begin(), listed.end(), std::string(findItem(16)->name)),
+              listed.end());
+}
+
+TEST_F(Words, ASeparatorIsNoItemToGive) {
+    openEventScreen();
+    const Scene s = {"test", {{say({101, 1}, 101, "「一"), giveItem(10)}}};
+    play(s);
+    EXPECT_EQ(f.rec.ownedItems[10], 0);
+    EXPECT_EQ(f.lines[1]->caption(), "「一") << "nothing is told";
+    EXPECT_EQ(f.parts1List->count(), 0);
+}
+
 // ------------------------------------------------------------ every scene
 
 // The ways through a scene: each test of its picks and skips answered one way,
