@@ -393,6 +393,7 @@ class TForm1 : public Form, public FormControls {
     void eventToMap();
     void eventToBattle();
     void eventToBattleEvent();
+    void eventToSetting(); // the bike setting screen, the map behind it at the port
     void eventToGameOver();
 
     // ===== story/: the ending (Ending.cpp) =====

@@ -5,6 +5,16 @@
 
 namespace zb {
 
+namespace {
+// Where the ferry from the island brings the hero back: the city map scrolled to
+// the port, the eye on it.
+constexpr int kPortPlace = 11;
+constexpr int kPortMapLeft = -540;
+constexpr int kPortMapTop = -300;
+constexpr int kPortEyeLeft = 268;
+constexpr int kPortEyeTop = 109;
+} // namespace
+
 // The message window of a scene with its frame at `frameTop`: the name just
 // under the frame's edge, the black box and three lines below it; the race
 // screen's upper frame is parked out of sight.
@@ -132,6 +142,21 @@ void TForm1::eventToBattleEvent() {
     scene.preRaceSceneDone = 0;
     cursor->visible = false;
     mapToBattle();
+}
+
+// Straight to the bike setting screen; "戻る" then finds the map the story now
+// shows, already loaded, at the port.
+void TForm1::eventToSetting() {
+    closeSceneWindow();
+    objectImg->visible = false;
+    mapMessageWindow();
+    loadMap();
+    LoadBackImg();
+    map->setPos(kPortMapLeft, kPortMapTop);
+    eye->setPos(kPortEyeLeft, kPortEyeTop);
+    currentPlace = kPortPlace;
+    screenMode = 10;
+    mapToItem();
 }
 
 } // namespace zb

@@ -41,6 +41,9 @@ void leaveBy(TForm1& f, Exit e) {
     case Exit::Ending:
         f.toEnding();
         break;
+    case Exit::Setting:
+        f.eventToSetting();
+        break;
     }
 }
 

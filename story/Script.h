@@ -38,6 +38,7 @@ enum class Exit : std::uint8_t {
     BattleToEvent, // race scene: the frame slides back into an event scene
     GameOver,
     Ending,
+    Setting, // event scene to the bike setting screen, the map behind it at the port
 };
 
 enum class Code : std::uint8_t {

@@ -80,6 +80,8 @@ class Words : public ::testing::Test {
         f.installIdle("AppMoveOnly", kStepPeriod, &TForm1::AppMoveOnly);
     }
 
+    void clickOn(const Control& c) { g.click(c.formLeft() + 4, c.formTop() + 4); }
+
     // One advance of the story: the step numbered eventStep, then the count on.
     void play(const Scene& s) {
         script::play(f, s);
@@ -275,6 +277,44 @@ TEST_F(Words, BackFromTheHarbourTheMarkerIsOnTheIsland) {
     ASSERT_EQ(f.screenMode, 2);
     EXPECT_TRUE(shows(f, *f.map, "img\\map2.bmp")) << "the island";
     expectMarkerOn(f, 12);
+}
+
+TEST_F(Words, TheBikeSettingScreenOpensWithTheMapWaitingAtThePort) {
+    f.flag(doneKusaRace4) = f.flag(doneIsland1) = f.flag(doneIsland3) = 1;
+    f.currentPlace = 15;
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {music(22), giveItem(16)},
+        /*1*/ {clearPlace(), record(doneRenraku), leave(Exit::Setting)},
+    }};
+    // clang-format on
+    playAll(s);
+    EXPECT_EQ(f.screenMode, 10);
+    EXPECT_TRUE(f.itemPanel->visible);
+    EXPECT_TRUE(f.changeViewButton->visible) << "the setting screen, not the shop";
+    EXPECT_FALSE(f.itemList->visible);
+    EXPECT_EQ(f.bgmNo, 17);
+    EXPECT_FALSE(f.facePanel->visible);
+    EXPECT_FALSE(f.cursor->visible);
+    EXPECT_FALSE(f.backImg->visible);
+    EXPECT_TRUE(f.commonBackButton->visible);
+    EXPECT_TRUE(f.app.idle().name.empty()) << "the screen waits for its controls";
+    // The map behind it is already the city again, at the port.
+    EXPECT_TRUE(shows(f, *f.map, "img\\map1.bmp"));
+    EXPECT_EQ(f.map->left, -540);
+    EXPECT_EQ(f.map->top, -300);
+    EXPECT_EQ(f.eye->left, 268);
+    EXPECT_EQ(f.eye->top, 109);
+    EXPECT_EQ(f.currentPlace, 11);
+
+    clickOn(*f.commonBackButton);
+    EXPECT_EQ(f.screenMode, 2);
+    EXPECT_TRUE(f.mapPanel->visible);
+    EXPECT_EQ(f.map->left, -540) << "the map is where the scene left it";
+    EXPECT_EQ(f.lines[1]->caption(), findPlace(11)->title);
+    EXPECT_TRUE(f.goButton->visible);
+    EXPECT_EQ(f.app.idle().name, "AppMap");
 }
 
 // ------------------------------------------------------------ items
