@@ -132,6 +132,7 @@ void TForm1::eventToMap() {
 
 void TForm1::eventToBattle() {
     objectImg->visible = false;
+    cursor->visible = false; // nothing waits for a click in the race
     mapToBattle();
     LoadBackImg();
 }

@@ -359,6 +359,30 @@ TEST_F(Words, ASeparatorIsNoItemToGive) {
     EXPECT_EQ(f.parts1List->count(), 0);
 }
 
+// ------------------------------------------------------------ into a race
+
+TEST_F(Words, NoWaitingMarkerRidesIntoTheRace) {
+    f.currentPlace = 18; // a street race: no scene of its own
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {say({101, 1}, 101, "「一")},
+        /*1*/ {leave(Exit::Race)},
+    }};
+    // clang-format on
+    play(s);
+    g.run(200);
+    ASSERT_TRUE(f.cursor->visible) << "the scene waits for a click";
+    play(s);
+    EXPECT_FALSE(f.cursor->visible);
+    ASSERT_TRUE(runUntil(
+        g, [&] { return f.screenMode == 5; }, 5000));
+    ASSERT_TRUE(runUntil(
+        g, [&] { return racing(f); }, 10000));
+    g.run(1000);
+    EXPECT_FALSE(f.cursor->visible);
+}
+
 // ------------------------------------------------------------ every scene
 
 // The ways through a scene: each test of its picks and skips answered one way,
