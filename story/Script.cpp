@@ -67,6 +67,23 @@ void showRaceBack(TForm1& f, int nn) {
     clearMapBehind(f);
 }
 
+// Rider slots 1 and 2 and the race screen's name labels show the race now
+// chosen: the hero against the rival, or the two riders of a watched race.
+void lineUpRiders(TForm1& f) {
+    RaceState& r = f.race;
+    const bool watched = r.enemyNo == kWatchedRace;
+    if (watched) {
+        f.setEnemyData(1, r.watchNo1, r.watchVer1);
+        f.setEnemyData(2, r.watchNo2, r.enemyVer);
+    } else {
+        f.setMainChara();
+        f.setEnemyData(2, r.enemyNo, r.enemyVer);
+    }
+    f.setCharaImg();
+    f.showName(1, watched ? r.watchNo1 : 1);
+    f.showName(2, watched ? r.watchNo2 : r.enemyNo);
+}
+
 // The item's name as the lists show it, without the blanks that pad it.
 std::string itemName(const Item& it) {
     std::string_view n = it.name;
@@ -188,6 +205,15 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
     }
     case Code::ThirdRider:
         f.scene.thirdRiderOn = static_cast<std::uint8_t>(o.a);
+        break;
+    case Code::RivalFromPlace:
+        f.setEnnoFromPlace();
+        lineUpRiders(f);
+        break;
+    case Code::Rival:
+        f.race.enemyNo = static_cast<std::uint8_t>(o.a);
+        f.race.enemyVer = static_cast<std::uint8_t>(o.b);
+        lineUpRiders(f);
         break;
     case Code::Scroll:
         f.scene.sceneScrollOn = static_cast<std::uint8_t>(o.a);

@@ -65,16 +65,18 @@ enum class Code : std::uint8_t {
     RiderIn,    // a: slot shown
     MoveRight,  // a: slot, b: target left, c: pixels per tick
     MoveLeft,
-    ThirdRider, // a: 0/1
-    Scroll,     // a: 0/1, b: main layer step, c: sub layer step
-    ScrollStop, // a: 0/1 the road stands still
-    Zingo,      // a: 0/1 the mascot's portrait blinks
-    Choice,     // a: screen mode 18, 19 or 20
-    Flag,       // a: story flag set to 1
-    GiveItem,   // a: item now owned, told in a line of its own
-    SubImage,   // a: subImageAlt
-    ClearPlace, // the map comes back with no place selected
-    MarkerOn,   // a: place the map's marker is put on when the map comes back
+    ThirdRider,     // a: 0/1
+    RivalFromPlace, // the place's rival chosen again, riders and name labels with it
+    Rival,          // a: machine, b: version of the rival, riders and name labels with it
+    Scroll,         // a: 0/1, b: main layer step, c: sub layer step
+    ScrollStop,     // a: 0/1 the road stands still
+    Zingo,          // a: 0/1 the mascot's portrait blinks
+    Choice,         // a: screen mode 18, 19 or 20
+    Flag,           // a: story flag set to 1
+    GiveItem,       // a: item now owned, told in a line of its own
+    SubImage,       // a: subImageAlt
+    ClearPlace,     // the map comes back with no place selected
+    MarkerOn,       // a: place the map's marker is put on when the map comes back
     CloseEffects,
     Run,    // run: anything the words above do not say
     SkipIf, // test: when true this step is passed over at once
@@ -270,6 +272,18 @@ inline Ops moveLeft(int slot, int target, int speed) {
 }
 inline Ops thirdRider(bool on) {
     return {op(Code::ThirdRider, on ? 1 : 0)};
+}
+// The place's rival chosen again (a mark recorded earlier in the step counts):
+// slot 2 shows the rival, slot 1 the hero's bike again (the lane-1 rider in a
+// watched race), and the name labels their machines. Label 1 is also the
+// speaker's: write the step's line after it.
+inline Ops rivalFromPlace() {
+    return {op(Code::RivalFromPlace)};
+}
+// The rival becomes machine `machine`, version `version`, shown as
+// `rivalFromPlace` shows it.
+inline Ops rival(int machine, int version) {
+    return {op(Code::Rival, machine, version)};
 }
 inline Ops scroll(bool on, int mainStep = 0, int subStep = 0) {
     return {op(Code::Scroll, on ? 1 : 0, mainStep, subStep)};

@@ -31,6 +31,21 @@ bool shows(TForm1& f, const Picture& p, const std::string& file) {
            have->pixels == want->pixels;
 }
 
+// The rider slot shows one of the three pictures of that machine.
+bool showsMachine(TForm1& f, int slot, int machine) {
+    const Machine* m = findMachine(machine);
+    if (m == nullptr) return false;
+    const Picture& p = *f.riders[static_cast<std::size_t>(slot)];
+    for (int n = 1; n <= 3; ++n)
+        if (shows(f, p, "img\\" + std::string(m->pictureId) + std::to_string(n) + ".bmp"))
+            return true;
+    return false;
+}
+
+std::string machineName(int machine) {
+    return std::string(findMachine(machine)->displayName);
+}
+
 class Words : public ::testing::Test {
   protected:
     Words() {
@@ -383,6 +398,59 @@ TEST_F(Words, NoWaitingMarkerRidesIntoTheRace) {
     EXPECT_FALSE(f.cursor->visible);
 }
 
+// ------------------------------------------------------------ riders
+
+TEST_F(Words, AfterTheWatchedRaceTheHerosBikeComesBackForTheStadiumsRival) {
+    f.flag(doneChallenge1) = f.flag(doneChallenge2) = f.flag(doneChallenge3) = 1;
+    f.flag(doneChallenge4) = 1;
+    f.currentPlace = 6;
+    f.scene.preRaceSceneDone = 1;
+    prepareRace(f, kWatchedRace, 1);
+    f.setEnnoFromPlace();
+    ASSERT_TRUE(runUntil(
+        g, [&] { return f.screenMode == 5; }, 5000));
+    // The watched race: the two riders the place chose, neither the hero.
+    ASSERT_EQ(f.race.enemyNo, kWatchedRace);
+    const int lane1 = f.race.watchNo1;
+    ASSERT_TRUE(showsMachine(f, 1, lane1));
+    EXPECT_EQ(f.name1->caption(), machineName(lane1));
+
+    openRaceSceneHere();
+    const Scene s = {"test", {{record(halfChallenge5), rivalFromPlace()}, {leave(Exit::ToRace)}}};
+    play(s);
+    EXPECT_EQ(f.race.enemyNo, 2);
+    EXPECT_EQ(f.race.enemyVer, 1);
+    EXPECT_TRUE(showsMachine(f, 1, 1)) << "the hero's own bike in slot 1";
+    EXPECT_TRUE(showsMachine(f, 2, 2));
+    EXPECT_EQ(f.name1->caption(), machineName(1));
+    EXPECT_EQ(f.name2->caption(), machineName(2));
+    g.run(500);
+    EXPECT_TRUE(showsMachine(f, 1, 1)) << "and it keeps turning its own wheels";
+    EXPECT_TRUE(showsMachine(f, 2, 2));
+
+    play(s);
+    ASSERT_TRUE(runUntil(
+        g, [&] { return f.screenMode == 5; }, 10000));
+    EXPECT_EQ(f.race.enemyNo, 2) << "the race is the one the scene showed";
+    EXPECT_TRUE(showsMachine(f, 1, 1));
+    EXPECT_TRUE(showsMachine(f, 2, 2));
+    EXPECT_EQ(f.name2->caption(), machineName(2));
+}
+
+TEST_F(Words, TheRivalBecomesAGivenMachine) {
+    openRaceScene(17, 1);
+    ASSERT_TRUE(showsMachine(f, 2, 17));
+    const Scene s = {"test", {{rival(11, 1), say({109, 1}, 109, "「一")}}};
+    play(s);
+    EXPECT_EQ(f.race.enemyNo, 11);
+    EXPECT_EQ(f.race.enemyVer, 1);
+    EXPECT_TRUE(showsMachine(f, 2, 11));
+    EXPECT_TRUE(showsMachine(f, 1, 1));
+    EXPECT_EQ(f.name2->caption(), machineName(11));
+    EXPECT_EQ(f.name1->caption(), "フィリップ　北崎") << "the step's speaker has label 1";
+    EXPECT_EQ(f.race.raceDistance, 10000) << "its race is run over 1000 m";
+}
+
 // ------------------------------------------------------------ every scene
 
 // The ways through a scene: each test of its picks and skips answered one way,
@@ -547,6 +615,27 @@ TEST(EveryScene, PutsTheMarkerOnAPlaceOnlyOnItsWayToTheMap) {
                 toMap = toMap || (o->code == Code::Leave && o->a == static_cast<int>(Exit::Map));
             }
             EXPECT_TRUE(!marks || toMap) << s->name << " step " << i;
+        }
+    }
+}
+
+// A change of rival writes the race screen's name labels, and label 1 is also
+// the speaker's: every way through the step names a speaker (or narration)
+// after it, unless the scene leaves at once.
+TEST(EveryScene, NamesTheSpeakerAgainAfterTheRivalChanges) {
+    for (const Scene* s : scenes::all()) {
+        for (std::size_t i = 0; i < s->steps.size(); ++i) {
+            const Scene step = {s->name, {s->steps[i]}};
+            Ways(step).each([&](const std::vector<const Op*>& ops) {
+                bool unnamed = false;
+                for (const Op* o : ops) {
+                    if (o->code == Code::RivalFromPlace || o->code == Code::Rival) unnamed = true;
+                    if (o->code == Code::Name || o->code == Code::NameStr ||
+                        o->code == Code::ClearName || o->code == Code::Leave)
+                        unnamed = false;
+                }
+                EXPECT_FALSE(unnamed) << s->name << " step " << i;
+            });
         }
     }
 }
