@@ -206,6 +206,12 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
     case Code::ThirdRider:
         f.scene.thirdRiderOn = static_cast<std::uint8_t>(o.a);
         break;
+    case Code::RiderMachine:
+        if (o.a < 1 || o.a > 3) break; // no such slot
+        f.loadEnemyImg(o.a, o.b);
+        f.race.riderFrame[slot] = 1;
+        f.riders[slot]->setPicture(f.riderFrames[slot][1]);
+        break;
     case Code::RivalFromPlace:
         f.setEnnoFromPlace();
         lineUpRiders(f);

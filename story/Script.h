@@ -66,6 +66,7 @@ enum class Code : std::uint8_t {
     MoveRight,  // a: slot, b: target left, c: pixels per tick
     MoveLeft,
     ThirdRider,     // a: 0/1
+    RiderMachine,   // a: slot, b: machine whose pictures the slot shows
     RivalFromPlace, // the place's rival chosen again, riders and name labels with it
     Rival,          // a: machine, b: version of the rival, riders and name labels with it
     Scroll,         // a: 0/1, b: main layer step, c: sub layer step
@@ -272,6 +273,11 @@ inline Ops moveLeft(int slot, int target, int speed) {
 }
 inline Ops thirdRider(bool on) {
     return {op(Code::ThirdRider, on ? 1 : 0)};
+}
+// Rider slot 2 or 3 shows that machine's pictures (first frame), wherever the
+// slot stands: load it before `riderOut`, which parks the slot by its width.
+inline Ops riderMachine(int slot, int machine) {
+    return {op(Code::RiderMachine, slot, machine)};
 }
 // The place's rival chosen again (a mark recorded earlier in the step counts):
 // slot 2 shows the rival, slot 1 the hero's bike again (the lane-1 rider in a

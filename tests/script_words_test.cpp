@@ -451,6 +451,30 @@ TEST_F(Words, TheRivalBecomesAGivenMachine) {
     EXPECT_EQ(f.race.raceDistance, 10000) << "its race is run over 1000 m";
 }
 
+TEST_F(Words, AnotherMachineDrivesInOnTheThirdSlot) {
+    openRaceScene(18, 1);
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {thirdRider(true), riderMachine(3, 4), riderOut(3), riderIn(3), moveRight(3, 200, 10)},
+        /*1*/ {riderMachine(2, 7), riderMachine(4, 2), riderMachine(3, 99)},
+    }};
+    // clang-format on
+    play(s);
+    EXPECT_TRUE(showsMachine(f, 3, 4));
+    EXPECT_TRUE(f.chara3->visible);
+    EXPECT_EQ(f.chara3->left, -f.chara3->width) << "parked by the new picture's width";
+    ASSERT_TRUE(runUntil(
+        g, [&] { return f.isEventMoveDone(); }, 5000));
+    EXPECT_EQ(f.chara3->left, 200);
+    g.run(300);
+    EXPECT_TRUE(showsMachine(f, 3, 4)) << "its wheels turn with the others";
+    play(s);
+    EXPECT_TRUE(showsMachine(f, 2, 7));
+    EXPECT_EQ(f.race.enemyNo, 18) << "the rival stays who he was";
+    EXPECT_TRUE(showsMachine(f, 3, 4)) << "no such machine: the slot keeps its rider";
+    EXPECT_FALSE(f.fatalErrorShown());
+}
+
 // ------------------------------------------------------------ every scene
 
 // The ways through a scene: each test of its picks and skips answered one way,
