@@ -221,6 +221,10 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         f.race.enemyVer = static_cast<std::uint8_t>(o.b);
         lineUpRiders(f);
         break;
+    case Code::Philip:
+        f.race.philipTick = 0;
+        f.race.philipAnimOn = 1;
+        break;
     case Code::Scroll:
         f.scene.sceneScrollOn = static_cast<std::uint8_t>(o.a);
         f.scene.sceneScrollMain = static_cast<std::uint8_t>(o.b);

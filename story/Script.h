@@ -69,6 +69,7 @@ enum class Code : std::uint8_t {
     RiderMachine,   // a: slot, b: machine whose pictures the slot shows
     RivalFromPlace, // the place's rival chosen again, riders and name labels with it
     Rival,          // a: machine, b: version of the rival, riders and name labels with it
+    Philip,         // the special animation starts
     Scroll,         // a: 0/1, b: main layer step, c: sub layer step
     ScrollStop,     // a: 0/1 the road stands still
     Zingo,          // a: 0/1 the mascot's portrait blinks
@@ -290,6 +291,11 @@ inline Ops rivalFromPlace() {
 // `rivalFromPlace` shows it.
 inline Ops rival(int machine, int version) {
     return {op(Code::Rival, machine, version)};
+}
+// The special animation flies in over the race screen and turns the rival into
+// the G HOUND; the story waits for it like a rider's move.
+inline Ops philip() {
+    return {op(Code::Philip)};
 }
 inline Ops scroll(bool on, int mainStep = 0, int subStep = 0) {
     return {op(Code::Scroll, on ? 1 : 0, mainStep, subStep)};

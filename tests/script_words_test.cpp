@@ -46,6 +46,10 @@ std::string machineName(int machine) {
     return std::string(findMachine(machine)->displayName);
 }
 
+// Somewhere on a scene's background, clear of every control.
+constexpr int kSceneX = 250;
+constexpr int kSceneY = 150;
+
 class Words : public ::testing::Test {
   protected:
     Words() {
@@ -473,6 +477,36 @@ TEST_F(Words, AnotherMachineDrivesInOnTheThirdSlot) {
     EXPECT_EQ(f.race.enemyNo, 18) << "the rival stays who he was";
     EXPECT_TRUE(showsMachine(f, 3, 4)) << "no such machine: the slot keeps its rider";
     EXPECT_FALSE(f.fatalErrorShown());
+}
+
+TEST_F(Words, TheSpecialAnimationHoldsTheSceneAndChangesTheRival) {
+    openRaceScene(17, 1);
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {rival(11, 1), say({109, 1}, 109, "「一")},
+        /*1*/ {philip(), say({109, 2}, 109, "「二")},
+    }};
+    // clang-format on
+    play(s);
+    play(s);
+    EXPECT_FALSE(f.isEventMoveDone());
+    g.run(100);
+    EXPECT_TRUE(f.objectImg->visible) << "it flies in";
+    EXPECT_TRUE(shows(f, *f.objectImg, "img\\philip1.bmp") ||
+                shows(f, *f.objectImg, "img\\philip2.bmp"));
+    const int step = f.scene.eventStep;
+    g.click(kSceneX, kSceneY);
+    EXPECT_EQ(f.scene.eventStep, step) << "a click waits for it";
+    ASSERT_TRUE(runUntil(
+        g, [&] { return f.race.enemyNo == 12; }, 5000));
+    EXPECT_TRUE(showsMachine(f, 2, 12)) << "the rival's bike is the G HOUND now";
+    ASSERT_TRUE(runUntil(
+        g, [&] { return f.isEventMoveDone(); }, 10000));
+    EXPECT_EQ(f.race.enemyVer, 1);
+    EXPECT_EQ(f.race.philipAnimOn, 0);
+    EXPECT_FALSE(f.objectImg->visible);
+    EXPECT_EQ(f.lines[1]->caption(), "「『アルティメットコア』装填！！");
+    EXPECT_EQ(f.chara1->left, 100 - f.chara1->width) << "the hero is back at his place";
 }
 
 // ------------------------------------------------------------ every scene
