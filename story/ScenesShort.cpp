@@ -2,7 +2,6 @@
 // to go, an ordinary day at the shop, and the places he cannot face yet.
 
 #include "app/UnitMain.h"
-#include "sound/UnitSound.h"
 #include "story/Scenes.h"
 
 namespace zb::scenes {
@@ -19,41 +18,29 @@ bool lcOwned(const TForm1& f) {
     return f.rec.ownedItems[0] == 1;
 }
 
-void mustGoLine(TForm1& f) {
-    f.line1->setCaption("「" + f.scene.mustGoPlace + "に行かなきゃな……");
+bool lastStadiumDuelOver(const TForm1& f) {
+    return f.flag(doneChallenge14) == 1;
 }
 
-// One day in five, before the stadium's last duel, the father has a word.
-void fatherMayTalk(TForm1& f) {
-    if (f.random(5) != 0 || f.flag(doneChallenge14) == 1) {
-        playSoundEffect(f, 9);
-        f.eventToMap();
-        return;
-    }
-    playSoundEffect(f, 9);
-    f.changeFace(121, f.flag(doneChallenge6) ? 4 : 2);
-    f.showName1(121);
-    if (f.flag(doneChallenge6) == 0) {
-        f.line1->setCaption("「ボーッとしとらんで生地でもこねとけ！");
-        f.line2->setCaption("　客が来たときに出すもんがなきゃ話にならん");
-    } else {
-        f.line1->setCaption("「……店のことは気にするな。");
-        f.line2->setCaption("　お前はお前の走りを取り戻してこい");
-    }
-    f.line3->setCaption("");
+bool firstStadiumDuelLost(const TForm1& f) {
+    return f.flag(doneChallenge6) == 1;
 }
 
 } // namespace
 
 // clang-format off
 const Scene eventMustGo = {"eventMustGo", {
-    /* 0*/ {say({101, 1}, 101, ""), run(mustGoLine)},
+    /* 0*/ {say({101, 1}, 101, ""), mustGoLine("「", "に行かなきゃな……")},
     /* 1*/ {leave(Exit::Map)},
 }};
 
 const Scene eventFoo = {"eventFoo", {
     /* 0*/ {back(4), pick(renrakuDone, prop("img\\wall.bmp", 0, 0), {}), say({101, 1}, 101, "「……今日も客はゼロか。", "　窯の火だけは元気なんだけどな")},
-    /* 1*/ {run(fatherMayTalk)},
+    // One day in five, before the stadium's last duel, the father has a word.
+    /* 1*/ {oneIn(5, pick(lastStadiumDuelOver, leave(Exit::Map),
+                          pick(firstStadiumDuelLost, say({121, 4}, 121, "「……店のことは気にするな。", "　お前はお前の走りを取り戻してこい"),
+                                                say({121, 2}, 121, "「ボーッとしとらんで生地でもこねとけ！", "　客が来たときに出すもんがなきゃ話にならん"))),
+                 leave(Exit::Map))},
     /* 2*/ {leave(Exit::Map)},
 }};
 

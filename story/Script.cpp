@@ -6,6 +6,8 @@
 #include "data/UnitConst.h"
 #include "sound/UnitSound.h"
 
+#include <algorithm>
+
 namespace zb::script {
 
 namespace {
@@ -143,6 +145,9 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         for (std::size_t i = 0; i < 3; ++i)
             f.lines[i + 1]->setCaption(std::string(o.s[i]));
         break;
+    case Code::MustGoLine:
+        f.lines[1]->setCaption(std::string(o.s[0]) + f.scene.mustGoPlace + std::string(o.s[1]));
+        break;
     case Code::Shake:
         if (o.a > kStartEffects) openSoundEffect(f, static_cast<std::uint8_t>(o.a));
         playSoundEffect(f, static_cast<std::uint8_t>(o.a));
@@ -269,8 +274,11 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
             return false;
         }
         break;
-    case Code::Pick:
-        return performAll(f, scene, o.test(f) ? *o.yes : *o.no);
+    case Code::Pick: {
+        const bool yes =
+            o.test ? o.test(f) : f.random(static_cast<std::uint32_t>(std::max(o.a, 1))) == 0;
+        return performAll(f, scene, yes ? *o.yes : *o.no);
+    }
     case Code::Next:
         f.scene.eventStep = -1;
         break;

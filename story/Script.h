@@ -49,6 +49,7 @@ enum class Code : std::uint8_t {
     NameStr,     // s[0]: a minor speaker's name
     ClearName,   // narration
     Text,        // s[0..2]: the three lines, absent ones empty
+    MustGoLine,  // line 1: s[0], the place the hero must go to, s[1]
     Shake,       // a: effect; the window shakes, the portrait goes
     Back,        // a: still background "img\backNN.bmp"
     RaceBack,    // a: race background "img\bgNN.bmp" and the road behind the scene
@@ -82,7 +83,7 @@ enum class Code : std::uint8_t {
     CloseEffects,
     Run,    // run: anything the words above do not say
     SkipIf, // test: when true this step is passed over at once
-    Pick,   // test: then `yes`, else `no`
+    Pick,   // test: then `yes`, else `no`; without a test, `yes` one time in a
     Next,   // eventStep -1: the next due scene follows in this screen
     Leave,  // a: Exit, after effect 9
 };
@@ -166,6 +167,14 @@ inline Ops clearName() {
 inline Ops text(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
     Op o = op(Code::Text);
     o.s = {l1, l2, l3};
+    return {o};
+}
+
+// Line 1 names the place the story sends the hero to ("教習所", "神奈玉駅"),
+// between `before` and `after`; lines 2 and 3 stay as they are.
+inline Ops mustGoLine(std::string_view before, std::string_view after) {
+    Op o = op(Code::MustGoLine);
+    o.s = {before, after, {}};
     return {o};
 }
 
@@ -351,6 +360,13 @@ inline Ops pick(Test t, Ops yes, Ops no) {
     o.yes = std::make_shared<const Ops>(std::move(yes));
     o.no = std::make_shared<const Ops>(std::move(no));
     return {o};
+}
+// `yes` one time in n, by the game's random draw made when the step is played;
+// else `no`.
+inline Ops oneIn(int n, Ops yes, Ops no) {
+    Ops o = pick(nullptr, std::move(yes), std::move(no));
+    o[0].a = n;
+    return o;
 }
 inline Ops next() {
     return {op(Code::Next)};

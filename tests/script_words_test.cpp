@@ -509,6 +509,91 @@ TEST_F(Words, TheSpecialAnimationHoldsTheSceneAndChangesTheRival) {
     EXPECT_EQ(f.chara1->left, 100 - f.chara1->width) << "the hero is back at his place";
 }
 
+// ------------------------------------------------------------ short scenes
+
+// Enters a place from the map the way "入る" does.
+void enter(TForm1& f, int place) {
+    f.LoadBackImg();
+    f.MesBox->visible = f.waku1->visible = true;
+    f.newGameButton->visible = f.continueButton->visible = f.fsinfo->visible = false;
+    f.currentPlace = static_cast<std::uint8_t>(place);
+    f.screenMode = 2;
+    f.mapTo();
+}
+
+TEST_F(Words, TheHeroNamesThePlaceHeMustGoTo) {
+    f.flag(doneOpening0) = f.flag(doneOpening1) = f.flag(visitedSchool) = 1;
+    f.flag(doneOpening2) = f.flag(doneBayStreet2) = f.flag(doneTV1) = 1;
+    enter(f, 1);
+    ASSERT_EQ(f.screenMode, 13);
+    EXPECT_EQ(f.lines[1]->caption(), "「神奈玉駅に行かなきゃな……");
+    EXPECT_EQ(f.lines[2]->caption(), "");
+    EXPECT_EQ(f.name1->caption(), "乙木　コウイチロウ");
+}
+
+// An ordinary day at the shop, with the game's generator seeded so that its
+// next draw out of five is `wanted` (0: the father speaks) or not.
+class OrdinaryDay : public Words {
+  protected:
+    void SetUp() override {
+        f.flag(doneOpening0) = f.flag(doneOpening1) = f.flag(visitedSchool) = 1;
+        f.flag(doneOpening2) = 1;
+    }
+    void seedFor(bool fatherSpeaks) {
+        for (std::uint32_t seed = 1;; ++seed) {
+            ReferenceRandom r{seed};
+            if ((r(5) == 0) == fatherSpeaks) {
+                seed_ = seed;
+                return;
+            }
+        }
+    }
+    // Enters the shop, then the click after its first line; the generator is
+    // seeded at that click.
+    void firstLineThenClick(bool fatherSpeaks) {
+        enter(f, 1);
+        ASSERT_EQ(f.screenMode, 13);
+        ASSERT_EQ(f.lines[1]->caption(), "「……今日も客はゼロか。");
+        seedFor(fatherSpeaks);
+        f.random.randomize(seed_);
+        g.click(kSceneX, kSceneY);
+        ReferenceRandom r{seed_};
+        r(5);
+        EXPECT_EQ(f.random.seed, r.seed) << "one draw, whatever follows";
+    }
+    std::uint32_t seed_ = 0;
+};
+
+TEST_F(OrdinaryDay, FourDaysInFiveTheHeroGoesBackToTheMap) {
+    firstLineThenClick(false);
+    EXPECT_EQ(f.screenMode, 2);
+}
+
+TEST_F(OrdinaryDay, OnTheFifthTheFatherNagsHim) {
+    firstLineThenClick(true);
+    ASSERT_EQ(f.screenMode, 13);
+    EXPECT_EQ(f.name1->caption(), "乙木　ゴンゾウ");
+    EXPECT_TRUE(shows(f, *f.face, "img\\faceFather2.bmp"));
+    EXPECT_EQ(f.lines[1]->caption(), "「ボーッとしとらんで生地でもこねとけ！");
+    g.click(kSceneX, kSceneY);
+    EXPECT_EQ(f.screenMode, 2);
+}
+
+TEST_F(OrdinaryDay, AfterTheLostDuelHeSpeaksGently) {
+    f.flag(doneChallenge6) = f.flag(donePort1) = 1; // and the harbour told him why
+    firstLineThenClick(true);
+    ASSERT_EQ(f.screenMode, 13);
+    EXPECT_TRUE(shows(f, *f.face, "img\\faceFather4.bmp"));
+    EXPECT_EQ(f.lines[1]->caption(), "「……店のことは気にするな。");
+    EXPECT_EQ(f.lines[2]->caption(), "　お前はお前の走りを取り戻してこい");
+}
+
+TEST_F(OrdinaryDay, AfterTheStadiumsLastDuelHeHasNothingToSay) {
+    f.flag(doneChallenge14) = 1;
+    firstLineThenClick(true);
+    EXPECT_EQ(f.screenMode, 2);
+}
+
 // ------------------------------------------------------------ every scene
 
 // The ways through a scene: each test of its picks and skips answered one way,
