@@ -14,7 +14,7 @@ const Scene battleEventKusaRace2 = pending("battleEventKusaRace2", doneKusaRace2
 const Scene eventIsland5 = pending("eventIsland5", doneIsland5, Exit::Map);
 const Scene battleEventKusaRace3 = pending("battleEventKusaRace3", doneKusaRace3, Exit::ToRace);
 const Scene battleEventKusaRace4 = pending("battleEventKusaRace4", doneKusaRace4, Exit::BattleToMap);
-const Scene eventRenraku = pending("eventRenraku", doneRenraku, Exit::Map);
+const Scene eventRenraku = pending("eventRenraku", doneRenraku, Exit::Setting);
 // clang-format on
 
 } // namespace zb::scenes

@@ -258,6 +258,9 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         f.currentPlace = 0;
         f.iconMap->setPicture(nullptr);
         break;
+    case Code::SetMode:
+        f.screenMode = static_cast<std::uint8_t>(o.a);
+        break;
     case Code::MarkerOn:
         f.scene.markerPlace = static_cast<std::uint8_t>(o.a);
         break;

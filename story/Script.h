@@ -80,6 +80,7 @@ enum class Code : std::uint8_t {
     SubImage,       // a: subImageAlt
     ClearPlace,     // the map comes back with no place selected
     MarkerOn,       // a: place the map's marker is put on when the map comes back
+    SetMode,        // a: screen mode, set before the scene leaves for a race
     CloseEffects,
     Run,    // run: anything the words above do not say
     SkipIf, // test: when true this step is passed over at once
@@ -201,6 +202,12 @@ inline Ops line(std::string_view l1, std::string_view l2 = {}, std::string_view 
 inline Ops voice(const char* who, std::string_view l1, std::string_view l2 = {},
                  std::string_view l3 = {}) {
     return {op(Code::Sound, 9), op(Code::HideFace), name(who)[0], text(l1, l2, l3)[0]};
+}
+// A numbered speaker who is heard, not seen: the crowd, the announcer, a voice
+// over a loudspeaker.
+inline Ops voice(int who, std::string_view l1, std::string_view l2 = {},
+                 std::string_view l3 = {}) {
+    return {op(Code::Sound, 9), op(Code::HideFace), op(Code::Name, who), text(l1, l2, l3)[0]};
 }
 // Narration: no portrait, no name.
 inline Ops narrate(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
@@ -367,6 +374,11 @@ inline Ops oneIn(int n, Ops yes, Ops no) {
     Ops o = pick(nullptr, std::move(yes), std::move(no));
     o[0].a = n;
     return o;
+}
+// The screen mode the scene leaves in: the races the stadium and the riders'
+// house lead straight into are entered from mode 3, as the frame starts to slide.
+inline Ops setMode(int mode) {
+    return {op(Code::SetMode, mode)};
 }
 inline Ops next() {
     return {op(Code::Next)};

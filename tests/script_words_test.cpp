@@ -402,6 +402,42 @@ TEST_F(Words, NoWaitingMarkerRidesIntoTheRace) {
     EXPECT_FALSE(f.cursor->visible);
 }
 
+TEST_F(Words, ASceneThatSetsTheSlidesModeStillLeavesForItsRace) {
+    f.currentPlace = 18;
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {say({101, 6}, 101, "「一")},
+        /*1*/ {setMode(3), leave(Exit::Race)},
+    }};
+    // clang-format on
+    play(s);
+    ASSERT_EQ(f.screenMode, 13);
+    play(s);
+    EXPECT_EQ(f.screenMode, 3) << "the frame slides into race position";
+    EXPECT_EQ(f.app.idle().name, "AppWakuMove");
+    ASSERT_TRUE(runUntil(
+        g, [&] { return racing(f); }, 10000));
+}
+
+TEST_F(Words, AVoiceIsHeardWithoutAFace) {
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {say({103, 2}, 103, "「一")},
+        /*1*/ {voice(128, "「さあ！", "　始まります！")},
+    }};
+    // clang-format on
+    play(s);
+    ASSERT_TRUE(f.facePanel->visible);
+    play(s);
+    EXPECT_FALSE(f.facePanel->visible) << "the announcer is not seen";
+    EXPECT_EQ(f.name1->caption(), "アナウンサー");
+    EXPECT_EQ(f.lines[1]->caption(), "「さあ！");
+    EXPECT_EQ(f.lines[2]->caption(), "　始まります！");
+    EXPECT_EQ(f.lines[3]->caption(), "");
+}
+
 // ------------------------------------------------------------ riders
 
 TEST_F(Words, AfterTheWatchedRaceTheHerosBikeComesBackForTheStadiumsRival) {
