@@ -175,7 +175,7 @@ const Scene eventRHouse5 = {"eventRHouse5", {
     /* 1*/ {as({104, 1}, "「これから、カズトとやる。", "　相棒やからって、一ぺんも勝たれへんままやと", "　大阪に帰られへんのや")},
     /* 2*/ {say({101, 4}, 101, "「カズトの走りが見られるのか……！", "　なあ、俺も見てていいか？")},
     /* 3*/ {say({104, 2}, 104, "「おう、特等席で見とき。", "　ワイがカズトをぶち抜く、歴史的瞬間をな！")},
-    /* 4*/ {record(doneRHouse5), leave(Exit::Race)},
+    /* 4*/ {record(doneRHouse5), setMode(3), leave(Exit::Race)},
 }};
 
 const Scene battleEventRHouse6 = {"battleEventRHouse6", {
