@@ -131,7 +131,7 @@ const std::vector<Row>& rows() {
         {&eventIsland5,             60, {21, 20},  doneIsland5,          Exit::Map,           false, {},            {}, kClears},
         {&battleEventKusaRace3,     11, {22},      doneKusaRace3,        Exit::ToRace,        false, {},            {}},
         {&battleEventKusaRace4,     33, {},        doneKusaRace4,        Exit::BattleToMap,   false, {},            {}, kThirdRider | kScroll | kClears},
-        {&eventRenraku,             15, {22},      doneRenraku,          Exit::Map,           false, {28},          {}, kClears},
+        {&eventRenraku,             15, {22},      doneRenraku,          Exit::Setting,         false, {28},          {}, kClears},
         {&eventPort2,               54, {11},      donePort2,            Exit::Race,          false, {25, 27, 29},  {19}},
         {&battleEventPort3,          7, {},        donePort3,            Exit::ToRace,        false, {},            {}},
         {&battleEventPort4,         10, {},        donePort4,            Exit::BattleToMap,   false, {},            {}, kClears},
@@ -395,6 +395,23 @@ TEST(SceneTable, ThingsThatHappenAtAGivenStep) {
         const std::vector<Exit> exits = look(eventPort2).exits;
         EXPECT_NE(std::find(exits.begin(), exits.end(), Exit::GameOver), exits.end())
             << "running away ends the game";
+    }
+}
+
+// The four scenes that set the race's mode themselves, and no other.
+TEST(SceneTable, ScenesThatLeaveInTheSlidesMode) {
+    using namespace scenes;
+    const std::set<const Scene*> modeThree = {&eventRHouse5, &eventChallenge7, &eventChallenge10,
+                                              &eventChallenge15};
+    for (const Scene* s : scenes::all()) {
+        if (isPending(*s)) continue;
+        bool anywhere = false;
+        walk(*s, [&](const Op& o, std::size_t) { anywhere = anywhere || o.code == Code::SetMode; });
+        if (modeThree.count(s)) {
+            EXPECT_TRUE(lastStepHas(*s, Code::SetMode, 3)) << s->name;
+        } else {
+            EXPECT_FALSE(anywhere) << s->name;
+        }
     }
 }
 
