@@ -22,15 +22,6 @@ bool rhouse6Done(const TForm1& f) {
     return f.flag(doneRHouse6) == 1;
 }
 
-// The first line of a race scene, shown as the frame comes to rest: portrait,
-// speaker and text, but no page sound.
-Ops opening(Face who, Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
-    Ops o = face(who.who, who.expression);
-    for (const Ops& part : {name(speaker), text(l1, l2)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 // The engine catches: the scooter's own sound instead of the page sound.
 Ops engineLine(Face who, Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
     Ops o = sound(15);
@@ -241,7 +232,7 @@ const Scene battleEventBayStreet4 = {"battleEventBayStreet4", {
     /*10*/ {say({101, 9}, 101, "「へへっ。相澤さんでも、", "　口がすべることがあるんだな")},
     /*11*/ {say({106, 1}, 106, "「……お喋りが過ぎました。", "　坊っちゃん、どうか今夜のことはお忘れください")},
     /*12*/ {say({107, 1}, 107, "「兄貴ぃ、次は港っスよ……。", "　今度しくじったら、オレら……")},
-    /*13*/ {say({106, 1}, 106, "「……行きますよ、ブンジ"), moveRight(2, 520, 5)},
+    /*13*/ {say({106, 1}, 106, "「……引き上げますよ、ブンジ"), moveRight(2, 520, 5)},
     /*14*/ {say({101, 4}, 101, "「港……？")},
     /*15*/ {as({101, 8}, "（北崎の旦那、か……。", "　うちの借金の向こうに、そいつがいるってわけか")},
     /*16*/ {as({101, 6}, "「どこの旦那だか知らねえが……", "　乙木ピザの出前は、そう簡単には止められねえぜ")},

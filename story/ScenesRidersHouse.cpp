@@ -25,15 +25,6 @@ bool bayStreet4Done(const TForm1& f) {
     return f.flag(doneBayStreet4) == 1;
 }
 
-// The first line of a scene that opens by itself, without a click: portrait,
-// speaker and text, but no page sound.
-Ops opening(Face who, Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
-    Ops o = face(who.who, who.expression);
-    for (const Ops& part : {name(speaker), text(l1, l2)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 // A sound other than the page's, then a caption without a speaker.
 Ops noise(int effect, std::string_view l1) {
     Ops o = sound(effect);

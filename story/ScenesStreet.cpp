@@ -18,20 +18,11 @@ bool heroWon(const TForm1& f) {
     return f.race.riderWon[1] != 0;
 }
 
-// The first line of a scene that opens by itself, without a click: portrait,
-// speaker and text, but no page sound.
-Ops opening(Face who, Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
-    Ops o = face(who.who, who.expression);
-    for (const Ops& part : {name(speaker), text(l1, l2)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 } // namespace
 
 // clang-format off
 const Scene battleEventStreet1 = {"battleEventStreet1", {
-    /* 0*/ {riderOut(2), face(101, 1), name(101), text("「……ここが、夜の玉崎街道か")},
+    /* 0*/ {riderOut(2), opening({101, 1}, 101, "「……ここが、夜の玉崎街道か")},
     /* 1*/ {line("「走り屋が集まるって話だったけど……")},
     /* 2*/ {as({101, 3}, "「……誰もいねえじゃねえか！")},
     /* 3*/ {line("「ん？　後ろから、何か来る……"), riderIn(2), moveRight(2, 290, 7)},

@@ -19,38 +19,6 @@ bool zingoWon(const TForm1& f) {
     return f.race.riderWon[1] != 0;
 }
 
-// A speaker without a portrait: the announcer on television or live, the crowd.
-Ops unseen(int speaker, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
-    Ops o = sound(9);
-    for (const Ops& part : {hideFace(), name(speaker), text(l1, l2, l3)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
-Ops announcer(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
-    return unseen(128, l1, l2, l3);
-}
-
-Ops crowd(std::string_view l1, std::string_view l2 = {}) {
-    return unseen(127, l1, l2);
-}
-
-// The first line of a race scene, which opens by itself when the frame has slid
-// in: no page sound.
-Ops opening(Face who, Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
-    Ops o = face(who.who, who.expression);
-    for (const Ops& part : {name(speaker), text(l1, l2)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
-Ops openingUnseen(Speaker speaker, std::string_view l1, std::string_view l2 = {}) {
-    Ops o = hideFace();
-    for (const Ops& part : {name(speaker), text(l1, l2)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 // The bullet train is one long picture of its own; the scenes only show and hide
 // it, they never drive it.
 constexpr PicRef kTrain = &FormControls::charaEx;
@@ -60,7 +28,7 @@ constexpr PicRef kTrain = &FormControls::charaEx;
 // clang-format off
 const Scene eventTV1 = {"eventTV1", {
     /* 0*/ {back(4), subImage(1), music(13), prop("img\\tv02.bmp", 240, 134),
-            announcer("「続いては、いま話題のピザジンゴからです。", "　本日、新しい宅配マシンが発表されました")},
+            voice(128, "「続いては、いま話題のピザジンゴからです。", "　本日、新しい宅配マシンが発表されました")},
     /* 1*/ {say({101, 1}, 101, "「……親父、なんでジンゴのニュースなんか見てんだよ")},
     /* 2*/ {say({121, 3}, 121, "「見とらん！　つけたら勝手に映っとったんじゃ！")},
     /* 3*/ {sound(20), face(125, 2), name(125), text("「レディース・アンド・ジェントルメン！", "　これぞ、われらピザジンゴの新しい翼……", "　ZINGO 2000でございます！")},
@@ -70,12 +38,12 @@ const Scene eventTV1 = {"eventTV1", {
     /* 7*/ {say({125, 2}, 125, "「そしてライダーは、当社が誇るヒーロー……", "　ピザジンゴマン！！")},
     /* 8*/ {sound(22), hideFace(), name("テレビ"), text("『キャーッ！　ジンゴマーン！")},
     /* 9*/ {say({101, 1}, 101, "（……あれが、ピザジンゴマンか。", "　中身のバイト、ずいぶん小柄じゃねえか")},
-    /*10*/ {announcer("「ピザジンゴマンさん、ひとことお願いします！")},
+    /*10*/ {voice(128, "「ピザジンゴマンさん、ひとことお願いします！")},
     /*11*/ {say({125, 3}, 125, "「あっ、いえ！　ヒーローは言葉ではなく、", "　走りで語る……という設定でございまして！")},
     /*12*/ {say({101, 7}, 101, "「今、設定って言ったぞ、このおっさん")},
     /*13*/ {say({125, 2}, 125, "「その走り、さっそくお目にかけましょう！", "　明日の夕方、神奈玉駅前にて……")},
     /*14*/ {line("「ZINGO 2000は、新幹線かなたと勝負いたします！")},
-    /*15*/ {announcer("「なんということでしょう！　走る新幹線を相手に、", "　駅前の高架沿い一キロの真っ向勝負です！")},
+    /*15*/ {voice(128, "「なんということでしょう！　走る新幹線を相手に、", "　駅前の高架沿い一キロの真っ向勝負です！")},
     /*16*/ {sound(20), face(125, 2), name(125), text("「合言葉は『新幹線より速くお届け』！", "　みなさま、ぜひ現地でご覧くださいませ！")},
     /*17*/ {say({121, 5}, 121, "「…………かなた、か")},
     /*18*/ {say({101, 4}, 101, "「ん？　どうしたよ、親父")},
@@ -88,13 +56,13 @@ const Scene eventTV1 = {"eventTV1", {
 
 const Scene battleEventDemoEx1 = {"battleEventDemoEx1", {
     /* 0*/ {riderOut(1), hide(kTrain), opening({101, 4}, 101, "「うわっ……なんだよ、この人だかり！")},
-    /* 1*/ {crowd("「ピザジンゴマン、まだかーっ！")},
+    /* 1*/ {voice(127, "「ピザジンゴマン、まだかーっ！")},
     /* 2*/ {say({101, 8}, 101, "（……駅か。なんでだろうな、昔から", "　ここに来ると、どうも落ち着かねえ")},
     /* 3*/ {voice("イベント作業員", "「押さないでくださーい！　ロープの内側へ！", "　……そこのお兄さん！　身を乗り出さない！")},
     /* 4*/ {say({101, 3}, 101, "「お、俺かよ！？　押されてんのはこっちだっての！")},
     /* 5*/ {voice("売り子", "「アツアツのピザジンゴ、いかがですかー！", "　ご来場の方には、風船とタダ券もどうぞー！")},
     /* 6*/ {say({101, 8}, 101, "（タダ券に風船まで……。", "　どんだけ金かけてんだよ、ジンゴは")},
-    /* 7*/ {music(13), announcer("「さあ！　神奈玉駅前から生中継でお送りします！", "　夕焼けの高架に、まもなく新幹線かなたが現れます！")},
+    /* 7*/ {music(13), voice(128, "「さあ！　神奈玉駅前から生中継でお送りします！", "　夕焼けの高架に、まもなく新幹線かなたが現れます！")},
     /* 8*/ {say({125, 2}, 125, "「本日はお集まりいただき、まことにありがとうございます！")},
     /* 9*/ {as({125, 1}, "「ピザを待つ一分一秒は、お客様の人生の損失！", "　わが社は、その損失をゼロにいたします！")},
     /*10*/ {as({125, 2}, "「そのためのソリューションが、こちら！", "　カモン、ZINGO 2000！！"), riderIn(1), moveRight(1, 150, 4)},
@@ -104,12 +72,12 @@ const Scene battleEventDemoEx1 = {"battleEventDemoEx1", {
     /*14*/ {say({110, 1}, 110, "「待たせたなッ、神奈玉のみんなッ！", "　ピザジンゴマン、ただいま参上だッ！")},
     /*15*/ {say({101, 8}, 101, "（……なんだ？　今、声が先に出て、", "　ポーズがあとから来たような……")},
     /*16*/ {say({110, 1}, 110, "「冷めたピザは、このオレが許さないッ！", "　ピッツァ・ジャスティス！！")},
-    /*17*/ {crowd("「ジンゴマーン！　こっち向いてーっ！")},
+    /*17*/ {voice(127, "「ジンゴマーン！　こっち向いてーっ！")},
     /*18*/ {say({101, 8}, 101, "（やっぱりだ。口上とポーズが、微妙にずれてる。", "　吹き替えの映画でも見てるみてえだ")},
-    /*19*/ {announcer("「情報が入りました！　かなたは、ただいま", "　隣の駅を通過したとのことです！")},
+    /*19*/ {voice(128, "「情報が入りました！　かなたは、ただいま", "　隣の駅を通過したとのことです！")},
     /*20*/ {say({101, 6}, 101, "（……ヒーローが、ひと言もなしにキャノピーを閉めた。", "　ここからは、口上じゃなくて走りの勝負だ")},
     /*21*/ {say({125, 3}, 125, "「……頼みますよ、ほんとに。負けたりしたら、", "　わたくしが社長に『お掃除』されてしまいます……")},
-    /*22*/ {announcer("「駅前が、しんと静まり返りました……。", "　聞こえてきます、かなたの音が……！")},
+    /*22*/ {voice(128, "「駅前が、しんと静まり返りました……。", "　聞こえてきます、かなたの音が……！")},
     /*23*/ {sound(22), show(kTrain), hideFace(), name(128), text("「見えてきました！　新幹線かなたです！", "　夕日を背に、いま高架を駆け抜けてきます！")},
     /*24*/ {say({101, 4}, 101, "「……マジで、新幹線と競争する気かよ！")},
     /*25*/ {record(doneDemoEx1), leave(Exit::ToRace)},
@@ -117,22 +85,22 @@ const Scene battleEventDemoEx1 = {"battleEventDemoEx1", {
 
 const Scene battleEventDemoEx2 = {"battleEventDemoEx2", {
     /* 0*/ {riderOut(1), riderIn(1), moveRight(1, 190, 5), hide(kTrain),
-            pick(zingoWon, openingUnseen(128, "「ゴーーール！！　ZINGO 2000、", "　新幹線かなたに勝ちましたーっ！"),
-                           openingUnseen(128, "「ああーっと、かなたが先にゴール！", "　ZINGO 2000、新幹線には届きません！"))},
-    /* 1*/ {pick(zingoWon, crowd("「うおおおおっ！　勝ったぞーっ！"),
-                           crowd("「ええーっ！？　負けちゃったのかよー！"))},
+            pick(zingoWon, opening({}, 128, "「ゴーーール！！　ZINGO 2000、", "　新幹線かなたに勝ちましたーっ！"),
+                           opening({}, 128, "「ああーっと、かなたが先にゴール！", "　ZINGO 2000、新幹線には届きません！"))},
+    /* 1*/ {pick(zingoWon, voice(127, "「うおおおおっ！　勝ったぞーっ！"),
+                           voice(127, "「ええーっ！？　負けちゃったのかよー！"))},
     /* 2*/ {pick(zingoWon, say({101, 4}, 101, "「マジかよ……。ほんとに新幹線に勝っちまった……"),
                            say({101, 4}, 101, "「さすがに新幹線は無理か……。", "　けど、あのマシン、ただもんじゃねえ"))},
     /* 3*/ {say({110, 1}, 110, "「見たかッ！　これが正義のスピードだッ！")},
-    /* 4*/ {pick(zingoWon, crowd("「ジンゴマーン！　かっこいいーっ！"),
-                           crowd("「……え？　今、負けたよな？"))},
+    /* 4*/ {pick(zingoWon, voice(127, "「ジンゴマーン！　かっこいいーっ！"),
+                           voice(127, "「……え？　今、負けたよな？"))},
     /* 5*/ {pick(zingoWon, say({101, 8}, 101, "（……まただ。声とポーズが、", "　ちょっとずつずれてやがる"),
                            say({101, 8}, 101, "（負けたのに、勝ち名乗り……？", "　どうなってんだ、あのヒーロー"))},
     /* 6*/ {pick(zingoWon, say({125, 2}, 125, "「ご覧いただけましたでしょうか！", "　これぞ、ピザジンゴのスピードでございます！"),
                            say({125, 3}, 125, "「み、みなさま！　本日の結果は、あえて", "　新幹線に花を持たせた、大人の演出でございます！"))},
     /* 7*/ {pick(zingoWon, as({125, 2}, "「この勝利を記念いたしまして、明日より全店で", "　『ZINGO 2000記念セール』を実施いたします！"),
                            as({125, 1}, "「それはそれとして、明日より全店で", "　『ZINGO 2000健闘記念セール』を実施いたします！"))},
-    /* 8*/ {crowd("「ジンゴ！　ジンゴ！　ジンゴ！　ジンゴ！")},
+    /* 8*/ {voice(127, "「ジンゴ！　ジンゴ！　ジンゴ！　ジンゴ！")},
     /* 9*/ {pick(zingoWon, say({101, 5}, 101, "「……勝てば官軍ってやつか。", "　ちくしょう、ぐうの音も出ねえ"),
                            say({101, 5}, 101, "「……負けても、セールひとつでこの騒ぎかよ"))},
     /*10*/ {say({101, 1}, 101, "（……ん？　ヒーローのやつ、", "　ひとりだけ歓声に背を向けてる……")},

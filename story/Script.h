@@ -203,10 +203,18 @@ inline Ops voice(const char* who, std::string_view l1, std::string_view l2 = {},
                  std::string_view l3 = {}) {
     return {op(Code::Sound, 9), op(Code::HideFace), name(who)[0], text(l1, l2, l3)[0]};
 }
+// The first line of a race scene, shown by itself as the frame comes to rest:
+// portrait, speaker and text without the page sound. Without a face (who 0) the
+// speaker is heard, not seen.
+inline Ops opening(Face f, Speaker s, std::string_view l1, std::string_view l2 = {}) {
+    Ops o = {f.who ? op(Code::Face, f.who, f.expression) : op(Code::HideFace)};
+    for (const Ops& part : {name(s), text(l1, l2)})
+        o.insert(o.end(), part.begin(), part.end());
+    return o;
+}
 // A numbered speaker who is heard, not seen: the crowd, the announcer, a voice
 // over a loudspeaker.
-inline Ops voice(int who, std::string_view l1, std::string_view l2 = {},
-                 std::string_view l3 = {}) {
+inline Ops voice(int who, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
     return {op(Code::Sound, 9), op(Code::HideFace), op(Code::Name, who), text(l1, l2, l3)[0]};
 }
 // Narration: no portrait, no name.

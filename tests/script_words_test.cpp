@@ -420,6 +420,26 @@ TEST_F(Words, ASceneThatSetsTheSlidesModeStillLeavesForItsRace) {
         g, [&] { return racing(f); }, 10000));
 }
 
+TEST_F(Words, ARaceScenesFirstLineComesWithoutThePageSound) {
+    openRaceScene(3, 1);
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {opening({103, 7}, 103, "「一", "　二")},
+        /*1*/ {opening({}, 128, "「三")},
+    }};
+    // clang-format on
+    const std::size_t before = g.platform.soundCommands.size();
+    play(s);
+    EXPECT_EQ(g.platform.soundCommands.size(), before) << "no page turns before the first click";
+    EXPECT_TRUE(f.facePanel->visible);
+    EXPECT_EQ(f.name1->caption(), "白州　ミキ");
+    EXPECT_EQ(f.lines[2]->caption(), "　二");
+    play(s);
+    EXPECT_FALSE(f.facePanel->visible) << "without a face the speaker is only heard";
+    EXPECT_EQ(f.name1->caption(), "アナウンサー");
+    EXPECT_EQ(f.lines[1]->caption(), "「三");
+}
+
 TEST_F(Words, AVoiceIsHeardWithoutAFace) {
     openEventScreen();
     // clang-format off
