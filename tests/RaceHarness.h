@@ -2,7 +2,13 @@
 // Getting a race ready on the real race screen, as entering a racing place on
 // the map does, and reading the race as it runs.
 
+#include "data/UnitConst.h"
+#include "race/HeroTable.h"
 #include "tests/GameHarness.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
 
 namespace zb::test {
 
@@ -62,6 +68,87 @@ inline void driveRace(Game& g) {
     runUntil(
         g, [&] { return f.race.riderFinished[1] == 1; }, 60000);
     g.release(250, 150, MouseButton::Right);
+}
+
+// When a player who knows the bike shifts up: for every gear and speed, whether
+// the next gear gets the bike to its top speed in fewer race steps than staying
+// in this one, counting each km/h at the pace the bike's own step table gives
+// for that gear (fitted parts and rain included). Worked out once per race.
+class ShiftPlan {
+  public:
+    explicit ShiftPlan(const TForm1& f) {
+        const RaceState& r = f.race;
+        gears_ = r.gearCount;
+        const int last = r.gearMaxSpeed[static_cast<std::size_t>(gears_)];
+        top_ = f.rec.equippedItems[0] == 1 ? last : std::min(last, 180); // the limiter
+        constexpr std::int64_t kNever = std::int64_t{1} << 40;
+        // best[g]: steps from the speed in hand to the top, in gear g or higher.
+        std::array<std::int64_t, 8> best{};
+        for (int g = 0; g <= 7; ++g)
+            best[static_cast<std::size_t>(g)] = g >= 1 && g <= gears_ ? 0 : kNever;
+        for (auto& row : up_)
+            row.assign(static_cast<std::size_t>(top_ + 1), 0);
+        for (int v = top_ - 1; v >= 0; --v) {
+            for (int g = gears_; g >= 1; --g) {
+                const auto gi = static_cast<std::size_t>(g);
+                const int gearTop = r.gearMaxSpeed[gi];
+                std::int64_t stay = kNever;
+                if (v < gearTop)
+                    stay = std::max(1, heroCrgTable(g, v * 100 / gearTop, r.tuning)) + best[gi];
+                const std::int64_t shift = best[gi + 1];
+                up_[gi][static_cast<std::size_t>(v)] = shift < stay ? 1 : 0;
+                best[gi] = std::min(stay, shift);
+            }
+        }
+    }
+    bool shiftUp(int gear, int speed) const {
+        if (gear < 1 || gear >= gears_ || speed < 0) return false;
+        if (speed >= top_) return false;
+        return up_[static_cast<std::size_t>(gear)][static_cast<std::size_t>(speed)] == 1;
+    }
+
+  private:
+    int gears_ = 4;
+    int top_ = 0;
+    std::array<std::vector<std::uint8_t>, 8> up_;
+};
+
+// Drives a race as a player who knows the bike does, with the mouse only: first
+// gear while the signal counts, full throttle at "go", and each shift up (throttle
+// off, clutch, drag up, throttle on) where the shift plan puts it. A
+// race the player only watches is waited out. Returns once the hero has crossed
+// the line or the race screen has given way (a race the story stops), or when
+// maxMs of virtual time have passed; false only then.
+inline bool driveRaceToWin(Game& g, std::uint32_t maxMs = 120000) {
+    TForm1& f = g.f();
+    const std::uint32_t start = g.platform.timeGetTime();
+    auto timeLeft = [&] { return g.platform.timeGetTime() - start < maxMs; };
+    while (timeLeft() && f.screenMode != 5)
+        g.run(kStepPeriod);
+    if (f.race.enemyNo == kWatchedRace) {
+        while (timeLeft() && f.screenMode == 5)
+            g.run(kStepPeriod);
+        return f.screenMode != 5;
+    }
+    if (f.race.gear == 0) {
+        g.press(250, 150);
+        g.release(250, 170);
+    }
+    while (timeLeft() && f.screenMode == 5 && f.app.idle().name != "AppMain")
+        g.run(kStepPeriod);
+    const ShiftPlan plan(f);
+    g.press(250, 150, MouseButton::Right);
+    while (timeLeft() && f.screenMode == 5 && !f.race.riderFinished[1]) {
+        if (plan.shiftUp(f.race.gear, f.race.riderSpeed[1])) {
+            g.release(250, 150, MouseButton::Right);
+            g.press(250, 150);
+            g.release(250, 100);
+            g.press(250, 150, MouseButton::Right);
+        }
+        g.run(kStepPeriod);
+    }
+    g.release(250, 150, MouseButton::Right);
+    return f.screenMode != 5 || f.race.riderFinished[1];
 }
 
 inline bool racing(TForm1& f) {

@@ -233,6 +233,11 @@ Seen look(const Scene& s) {
                 v.effectCount.insert(o.a);
             }
             break;
+        case Code::GiveItem: // told with the fanfare of a new part
+            if (std::find(v.effects.begin(), v.effects.end(), 28) == v.effects.end())
+                v.effects.push_back(28);
+            v.effectCount.insert(28);
+            break;
         case Code::Choice:
             v.choices.push_back(o.a);
             break;
