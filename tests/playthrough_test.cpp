@@ -13,12 +13,14 @@
 
 #include "data/UnitConst.h"
 #include "story/Scenes.h"
+#include "ui/Image.h"
 #include "tests/RaceHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -169,11 +171,33 @@ class Playthrough : public ::testing::Test {
     std::size_t stop = 0; // the visit of the route the player is on
     int visitsToStop = 0;
 
+    // With ZB_SHOTS set to a folder, the frame a scene shows at its fourth step
+    // (at its last line, for a short scene) is saved there as <scene>-<step>.png:
+    // pictures of the whole story to look through.
+    const char* shots = std::getenv("ZB_SHOTS");
+    std::string lastScene;
+    int lastStep = -1;
+
     void SetUp() override {
         f.scene.stepPlayed = [this](std::string_view scene, int step) {
             played[std::string(scene)].insert(step);
             ++stepsPlayed;
+            lastScene = scene;
+            lastStep = step;
         };
+    }
+
+    void saveShot() {
+        if (shots == nullptr || lastScene.empty()) return;
+        const script::Scene* s = nullptr;
+        for (const script::Scene* each : scenes::all())
+            if (each->name == lastScene) s = each;
+        if (s == nullptr) return;
+        const int wanted = std::clamp(static_cast<int>(s->steps.size()) - 2, 0, 3);
+        if (lastStep != wanted) return;
+        const std::string path =
+            std::string(shots) + "/" + lastScene + "-" + std::to_string(lastStep) + ".png";
+        if (!savePng(g.app.frame(), path)) ADD_FAILURE() << "cannot write " << path;
     }
 
     std::uint32_t now() { return g.platform.timeGetTime(); }
@@ -236,6 +260,7 @@ class Playthrough : public ::testing::Test {
         if (f.screenMode != mode) return;
         const int step = f.scene.eventStep;
         const long steps = stepsPlayed;
+        saveShot();
         // Mostly clicks, now and then the space bar, as a player does.
         if (++advances % 4 == 0)
             g.key(vk::Space);
