@@ -308,7 +308,9 @@ void TForm1::mapMouseMove(Control&, ShiftState, int, int) {
 }
 
 void TForm1::mapMouseUp(Control&, MouseButton button, ShiftState, int, int) {
-    if (button != MouseButton::Left || screenMode != 2) return;
+    // Only a press made on the map puts the eye: the release of the click that
+    // ended a scene would otherwise take the eye off the place the scene chose.
+    if (button != MouseButton::Left || screenMode != 2 || !race.clutchHeld) return;
     int px = 0;
     int py = 0;
     setPosPanel(px, py);
