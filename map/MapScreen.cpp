@@ -269,13 +269,16 @@ void TForm1::mapMouseDown(Control&, MouseButton button, ShiftState, int, int) {
         setPosPanel(px, py);
         eye->visible = false;
         race.clutchHeld = 1;
+        mapState.sceneClickHeld = false;
         mapState.scrollAngle = static_cast<std::int16_t>(getDegree(px, py));
         break;
     }
     case 4: // a scene on the race screen
+        mapState.sceneClickHeld = true;
         if (isEventMoveDone() && !scene.mesShaking) battleEvent();
         break;
     case 13: // a scene over the map
+        mapState.sceneClickHeld = true;
         if (!scene.mesShaking) event();
         break;
     default:
@@ -308,9 +311,12 @@ void TForm1::mapMouseMove(Control&, ShiftState, int, int) {
 }
 
 void TForm1::mapMouseUp(Control&, MouseButton button, ShiftState, int, int) {
-    // Only a press made on the map puts the eye: the release of the click that
-    // ended a scene would otherwise take the eye off the place the scene chose.
-    if (button != MouseButton::Left || screenMode != 2 || !race.clutchHeld) return;
+    if (button != MouseButton::Left) return;
+    // The release of a click that advanced a scene puts no eye: when that click
+    // ended the scene, it would take the eye off the place the scene chose.
+    const bool sceneClick = mapState.sceneClickHeld;
+    mapState.sceneClickHeld = false;
+    if (screenMode != 2 || sceneClick) return;
     int px = 0;
     int py = 0;
     setPosPanel(px, py);

@@ -16,6 +16,8 @@ struct MapState {
         0; // degrees from the panel's centre to the pointer, 0 = right, 90 = up
     std::uint8_t noisePhase = 0;                 // 0..10
     std::array<std::uint8_t, 3> streetWeather{}; // places 18, 19, 20
+    // The left button went down on the map's controls to advance a scene.
+    bool sceneClickHeld = false;
 
     // The map picture shown by `map`: the game's own copy of the loaded file, so
     // the icons can be painted into it. An icon stays painted until the map is
