@@ -13,15 +13,15 @@
 
 #include "data/UnitConst.h"
 #include "story/Scenes.h"
+#include "tests/StoryHarness.h"
 #include "ui/Image.h"
-#include "tests/RaceHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <set>
 #include <sstream>
@@ -322,53 +322,8 @@ class Playthrough : public ::testing::Test {
 
     bool open(int place) const { return f.isShowStar(place) || f.isShowStar2(place); }
 
-    // Scrolls the map until the place lies well inside the panel, puts the eye
-    // on its icon and presses "入る".
     void enter(int place) {
-        if (!open(place)) return fail("place " + std::to_string(place) + " is not open");
-        const Place& p = *findPlace(place);
-        const Control& panel = *f.mapPanel;
-        auto at = [&] { return std::pair{p.x + f.map->left, p.y + f.map->top}; };
-        auto inView = [](std::pair<int, int> xy) {
-            return xy.first >= 40 && xy.first <= 420 && xy.second >= 40 && xy.second <= 190;
-        };
-        auto toForm = [&](int x, int y) {
-            return std::pair{panel.formLeft() + x, panel.formTop() + y};
-        };
-        bool held = false;
-        if (!inView(at())) {
-            // Hold the button with the pointer towards the place.
-            const std::uint32_t start = now();
-            int still = 0;
-            while (!inView(at()) && still < 5) {
-                if (now() - start > kScrollMs) return fail("the map did not scroll to the place");
-                auto [x, y] = at();
-                const int ax = std::clamp(x, 10, 450);
-                const int ay = std::clamp(y, 10, 220);
-                auto [fx, fy] = toForm(ax, ay);
-                if (!held) {
-                    g.press(fx, fy);
-                    held = true;
-                } else {
-                    g.platform.mouseMove(fx, fy);
-                    g.flush();
-                }
-                const std::pair before{f.map->left, f.map->top};
-                g.run(kStepPeriod);
-                still = before == std::pair{f.map->left, f.map->top} ? still + 1 : 0;
-            }
-        }
-        auto [x, y] = at();
-        auto [fx, fy] = toForm(x, y);
-        g.platform.mouseMove(fx, fy);
-        g.flush();
-        if (!held) g.press(fx, fy);
-        g.release(fx, fy);
-        if (f.currentPlace != place)
-            return fail("the eye on place " + std::to_string(place) + " found place " +
-                        std::to_string(f.currentPlace));
-        if (!f.goButton->visible) return fail("no \"入る\" for place " + std::to_string(place));
-        clickControl(*f.goButton);
+        if (std::string why = enterFromMap(g, place, kScrollMs); !why.empty()) fail(why);
     }
 
     // --- the shop and the setting screen ---

@@ -7,7 +7,7 @@
 #include "data/UnitConst.h"
 #include "sound/UnitSound.h"
 #include "story/Scenes.h"
-#include "tests/RaceHarness.h"
+#include "tests/StoryHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -22,25 +22,6 @@ namespace {
 using namespace script;
 
 // ------------------------------------------------------------ playing words
-
-// The control shows the picture of that file.
-bool shows(TForm1& f, const Picture& p, const std::string& file) {
-    const ImagePtr want = f.LoadBmp(file);
-    const ImagePtr& have = p.picture();
-    return want && have && have->width == want->width && have->height == want->height &&
-           have->pixels == want->pixels;
-}
-
-// The rider slot shows one of the three pictures of that machine.
-bool showsMachine(TForm1& f, int slot, int machine) {
-    const Machine* m = findMachine(machine);
-    if (m == nullptr) return false;
-    const Picture& p = *f.riders[static_cast<std::size_t>(slot)];
-    for (int n = 1; n <= 3; ++n)
-        if (shows(f, p, "img\\" + std::string(m->pictureId) + std::to_string(n) + ".bmp"))
-            return true;
-    return false;
-}
 
 std::string machineName(int machine) {
     return std::string(findMachine(machine)->displayName);
@@ -567,20 +548,10 @@ TEST_F(Words, TheSpecialAnimationHoldsTheSceneAndChangesTheRival) {
 
 // ------------------------------------------------------------ short scenes
 
-// Enters a place from the map the way "入る" does.
-void enter(TForm1& f, int place) {
-    f.LoadBackImg();
-    f.MesBox->visible = f.waku1->visible = true;
-    f.newGameButton->visible = f.continueButton->visible = f.fsinfo->visible = false;
-    f.currentPlace = static_cast<std::uint8_t>(place);
-    f.screenMode = 2;
-    f.mapTo();
-}
-
 TEST_F(Words, TheHeroNamesThePlaceHeMustGoTo) {
     f.flag(doneOpening0) = f.flag(doneOpening1) = f.flag(visitedSchool) = 1;
     f.flag(doneOpening2) = f.flag(doneBayStreet2) = f.flag(doneTV1) = 1;
-    enter(f, 1);
+    enterDirectly(f, 1);
     ASSERT_EQ(f.screenMode, 13);
     EXPECT_EQ(f.lines[1]->caption(), "「神奈玉駅に行かなきゃな……");
     EXPECT_EQ(f.lines[2]->caption(), "");
@@ -607,7 +578,7 @@ class OrdinaryDay : public Words {
     // Enters the shop, then the click after its first line; the generator is
     // seeded at that click.
     void firstLineThenClick(bool fatherSpeaks) {
-        enter(f, 1);
+        enterDirectly(f, 1);
         ASSERT_EQ(f.screenMode, 13);
         ASSERT_EQ(f.lines[1]->caption(), "「……今日も客はゼロか。");
         seedFor(fatherSpeaks);

@@ -7,7 +7,7 @@
 #include "data/UnitConst.h"
 #include "sound/UnitSound.h"
 #include "story/Scenes.h"
-#include "tests/RaceHarness.h"
+#include "tests/StoryHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -39,25 +39,6 @@ constexpr int kBoreUp2 = 7;
 constexpr int kBoreUp3 = 8;
 constexpr int kFiveSpeed = 15;
 constexpr int kSixSpeed = 16;
-
-// The control shows the picture of that file.
-bool shows(TForm1& f, const Picture& p, const std::string& file) {
-    const ImagePtr want = f.LoadBmp(file);
-    const ImagePtr& have = p.picture();
-    return want && have && have->width == want->width && have->height == want->height &&
-           have->pixels == want->pixels;
-}
-
-// The rider slot shows one of the three pictures of that machine.
-bool showsMachine(TForm1& f, int slot, int machine) {
-    const Machine* m = findMachine(machine);
-    if (m == nullptr) return false;
-    const Picture& p = *f.riders[static_cast<std::size_t>(slot)];
-    for (int n = 1; n <= 3; ++n)
-        if (shows(f, p, "img\\" + std::string(m->pictureId) + std::to_string(n) + ".bmp"))
-            return true;
-    return false;
-}
 
 using Played = std::vector<std::pair<std::string, int>>;
 
@@ -112,46 +93,7 @@ struct Session {
         played.clear();
     }
 
-    // Scrolls the map until the place lies well inside the panel (holding the
-    // button with the pointer towards it), puts the eye on its icon and
-    // presses "入る".
-    void enter(int place) {
-        ASSERT_EQ(f.screenMode, 2);
-        ASSERT_TRUE(f.isShowStar(place) || f.isShowStar2(place)) << "place " << place;
-        const Place& p = *findPlace(place);
-        const Control& panel = *f.mapPanel;
-        auto at = [&] { return std::pair{p.x + f.map->left, p.y + f.map->top}; };
-        auto inView = [](std::pair<int, int> xy) {
-            return xy.first >= 40 && xy.first <= 420 && xy.second >= 40 && xy.second <= 190;
-        };
-        auto toForm = [&](int x, int y) {
-            return std::pair{panel.formLeft() + x, panel.formTop() + y};
-        };
-        bool held = false;
-        for (int i = 0; i < 1000 && !inView(at()); ++i) {
-            auto [x, y] = at();
-            auto [fx, fy] = toForm(std::clamp(x, 10, 450), std::clamp(y, 10, 220));
-            if (!held) {
-                g.press(fx, fy);
-                held = true;
-            } else {
-                g.platform.mouseMove(fx, fy);
-                g.flush();
-            }
-            g.run(kStepPeriod);
-        }
-        ASSERT_TRUE(inView(at())) << "the map scrolls to place " << place;
-        auto [x, y] = at();
-        auto [fx, fy] = toForm(x, y);
-        g.platform.mouseMove(fx, fy);
-        g.flush();
-        if (!held) g.press(fx, fy);
-        g.release(fx, fy);
-        ASSERT_EQ(f.currentPlace, place);
-        ASSERT_TRUE(f.goButton->visible);
-        g.click(f.goButton->formLeft() + f.goButton->width / 2,
-                f.goButton->formTop() + f.goButton->height / 2);
-    }
+    void enter(int place) { ASSERT_EQ(enterFromMap(g, place), ""); }
 
     // One click on the scene, once it takes one: the window has stopped
     // shaking and, on the race screen, the riders have arrived.

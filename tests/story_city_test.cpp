@@ -4,7 +4,7 @@
 
 #include "data/UnitConst.h"
 #include "story/Scenes.h"
-#include "tests/RaceHarness.h"
+#include "tests/StoryHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -48,16 +48,6 @@ void cityFlags(TForm1& f) {
         f.flag(s) = 1;
 }
 
-// Enters a place from the map the way "入る" does.
-void enter(TForm1& f, int place) {
-    f.LoadBackImg();
-    f.MesBox->visible = f.waku1->visible = true;
-    f.newGameButton->visible = f.continueButton->visible = f.fsinfo->visible = false;
-    f.currentPlace = static_cast<std::uint8_t>(place);
-    f.screenMode = 2;
-    f.mapTo();
-}
-
 TEST(CityChapter, OnlyAPlayerWithoutTheComputerIsToldWhereToBuyIt) {
     const std::string advice = "「リミッター外すんやったら、ＬＣコンピュータや。";
     for (const bool owned : {false, true}) {
@@ -68,7 +58,7 @@ TEST(CityChapter, OnlyAPlayerWithoutTheComputerIsToldWhereToBuyIt) {
         cityFlags(f);
         f.rec.ownedItems[0] = owned ? 1 : 0;
         ASSERT_EQ(f.dueEventScene(), nullptr) << "nothing is due before the house is entered";
-        enter(f, 8);
+        enterDirectly(f, 8);
         ASSERT_EQ(f.screenMode, 13) << "the riders' house tells its first scene";
         const std::vector<std::string> pages = readToTheMap(g);
         ASSERT_FALSE(pages.empty()) << "the scene reaches the map";

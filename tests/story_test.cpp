@@ -3,7 +3,7 @@
 
 #include "data/UnitConst.h"
 #include "story/Scenes.h"
-#include "tests/RaceHarness.h"
+#include "tests/StoryHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +21,6 @@ void newGame(Game& g) {
 void clickScene(Game& g, int times = 1) {
     for (int i = 0; i < times; ++i)
         g.click(kSceneX, kSceneY);
-}
-
-// Enters a place from the map the way "入る" does.
-void enter(Game& g, int place) {
-    TForm1& f = g.f();
-    f.LoadBackImg();
-    f.MesBox->visible = f.waku1->visible = true;
-    f.newGameButton->visible = f.continueButton->visible = f.fsinfo->visible = false;
-    f.currentPlace = static_cast<std::uint8_t>(place);
-    f.screenMode = 2;
-    f.mapTo();
 }
 
 // Points at a caption of the choice box and presses it.
@@ -85,7 +74,7 @@ TEST(Story, TheShoppingStreetSendsTheHeroToSchoolFirst) {
     Game g;
     TForm1& f = g.f();
     f.flag(doneOpening0) = f.flag(doneOpening1) = 1;
-    enter(g, 1);
+    enterDirectly(g.f(), 1);
     ASSERT_EQ(f.screenMode, 13);
     EXPECT_EQ(f.lines[1]->caption(), "「教習所に行かなきゃな……");
     EXPECT_EQ(f.lines[2]->caption(), "");
@@ -101,7 +90,7 @@ TEST(Story, APlaceWithNothingToTellGoesBackToTheMap) {
     TForm1& f = g.f();
     for (StoryFlag s : {doneSachi1, doneSachi2, doneChallenge9, donePort1, doneSachi3})
         f.flag(s) = 1;
-    enter(g, 7);
+    enterDirectly(g.f(), 7);
     EXPECT_EQ(f.screenMode, 2);
     EXPECT_EQ(f.app.idle().name, "AppMap");
 }

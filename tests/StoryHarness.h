@@ -1,0 +1,94 @@
+#pragma once
+// Going where the story goes, as a player does: entering places from the map,
+// and telling which picture the screen shows.
+
+#include "data/UnitConst.h"
+#include "tests/RaceHarness.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace zb::test {
+
+// The control shows the picture of that file.
+inline bool shows(TForm1& f, const Picture& p, const std::string& file) {
+    const ImagePtr want = f.LoadBmp(file);
+    const ImagePtr& have = p.picture();
+    return want && have && have->width == want->width && have->height == want->height &&
+           have->pixels == want->pixels;
+}
+
+// The rider slot shows one of the three pictures of that machine.
+inline bool showsMachine(TForm1& f, int slot, int machine) {
+    const Machine* m = findMachine(machine);
+    if (m == nullptr) return false;
+    const Picture& p = *f.riders[static_cast<std::size_t>(slot)];
+    for (int n = 1; n <= 3; ++n)
+        if (shows(f, p, "img\\" + std::string(m->pictureId) + std::to_string(n) + ".bmp"))
+            return true;
+    return false;
+}
+
+// Enters a place the way "入る" does, without going through the map: for a test
+// that starts where a place's scene begins.
+inline void enterDirectly(TForm1& f, int place) {
+    f.LoadBackImg();
+    f.MesBox->visible = f.waku1->visible = true;
+    f.newGameButton->visible = f.continueButton->visible = f.fsinfo->visible = false;
+    f.currentPlace = static_cast<std::uint8_t>(place);
+    f.screenMode = 2;
+    f.mapTo();
+}
+
+// On the map: scrolls until the place lies well inside the panel (holding the
+// button with the pointer towards it), puts the eye on its icon and presses
+// "入る". Returns what went wrong, or nothing.
+inline std::string enterFromMap(Game& g, int place, std::uint32_t maxMs = 20000) {
+    TForm1& f = g.f();
+    if (f.screenMode != 2) return "not on the map";
+    if (!f.isShowStar(place) && !f.isShowStar2(place))
+        return "place " + std::to_string(place) + " is not open";
+    const Place& p = *findPlace(place);
+    const Control& panel = *f.mapPanel;
+    auto at = [&] { return std::pair{p.x + f.map->left, p.y + f.map->top}; };
+    auto inView = [](std::pair<int, int> xy) {
+        return xy.first >= 40 && xy.first <= 420 && xy.second >= 40 && xy.second <= 190;
+    };
+    auto toForm = [&](int x, int y) {
+        return std::pair{panel.formLeft() + x, panel.formTop() + y};
+    };
+    bool held = false;
+    const std::uint32_t start = g.platform.timeGetTime();
+    int still = 0; // steps the map has not moved: it has reached its edge
+    while (!inView(at()) && still < 5) {
+        if (g.platform.timeGetTime() - start > maxMs) return "the map did not scroll to the place";
+        auto [x, y] = at();
+        auto [fx, fy] = toForm(std::clamp(x, 10, 450), std::clamp(y, 10, 220));
+        if (!held) {
+            g.press(fx, fy);
+            held = true;
+        } else {
+            g.platform.mouseMove(fx, fy);
+            g.flush();
+        }
+        const std::pair before{f.map->left, f.map->top};
+        g.run(kStepPeriod);
+        still = before == std::pair{f.map->left, f.map->top} ? still + 1 : 0;
+    }
+    auto [x, y] = at();
+    auto [fx, fy] = toForm(x, y);
+    g.platform.mouseMove(fx, fy);
+    g.flush();
+    if (!held) g.press(fx, fy);
+    g.release(fx, fy);
+    if (f.currentPlace != place)
+        return "the eye on place " + std::to_string(place) + " found place " +
+               std::to_string(f.currentPlace);
+    if (!f.goButton->visible) return "no \"入る\" for place " + std::to_string(place);
+    g.click(f.goButton->formLeft() + f.goButton->width / 2,
+            f.goButton->formTop() + f.goButton->height / 2);
+    return {};
+}
+
+} // namespace zb::test
