@@ -20,26 +20,16 @@ using namespace script;
 namespace {
 
 // Lane 1 of the final is カズト's EVR - Type D.
-bool kazutoFirst(const TForm1& f) {
-    return f.race.riderWon[1] != 0;
-}
+constexpr Test kazutoFirst = laneOneWon;
 
 // The shop's light after the final: the month ends tomorrow.
 bool finalOver(const TForm1& f) {
     return f.flag(doneChallenge9) == 1;
 }
 
-// The parts of one side of a `pick`, in the order given.
-Ops all(std::initializer_list<Ops> parts) {
-    Ops o;
-    for (const Ops& p : parts)
-        o.insert(o.end(), p.begin(), p.end());
-    return o;
-}
-
 // The stands, heard over one of their own noises instead of the page sound.
 Ops crowd(int effect, std::string_view l1, std::string_view l2 = {}) {
-    return all({sound(effect), hideFace(), name(127), text(l1, l2)});
+    return together({sound(effect), hideFace(), name(127), text(l1, l2)});
 }
 
 } // namespace
@@ -142,9 +132,9 @@ const Scene battleEventChallenge8 = {"battleEventChallenge8", {
 const Scene battleEventChallenge9 = {"battleEventChallenge9", {
     /* 0*/ {riderOut(1), riderIn(1), riderOut(2), riderIn(2), sound(21),
             pick(kazutoFirst,
-                 all({moveRight(1, 230, 10), moveRight(2, 190, 9),
+                 together({moveRight(1, 230, 10), moveRight(2, 190, 9),
                       opening({}, 128, "「篠田だ！　篠田が前に出た！", "　鼻先ひとつ、ZINGOより先にラインを……！")}),
-                 all({moveRight(1, 170, 9), moveRight(2, 250, 10),
+                 together({moveRight(1, 170, 9), moveRight(2, 250, 10),
                       opening({}, 128, "「ZINGO 2000が前！　篠田も並びかける！", "　二台そろって、いまラインを……！")}))},
     /* 1*/ {shake(27), scrollStop(true), riderOut(1), clearName(),
             text("ゴールラインの上で、EVRのエンジンが爆ぜた。", "　炎と黒い煙が、マシンごとカズトを呑み込む")},

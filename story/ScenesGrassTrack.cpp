@@ -18,18 +18,6 @@ using namespace script;
 
 namespace {
 
-bool heroWon(const TForm1& f) {
-    return f.race.riderWon[1] != 0;
-}
-
-// A sound other than the page's, then narration.
-Ops noise(int effect, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
-    Ops o = sound(effect);
-    for (const Ops& part : {hideFace(), clearName(), text(l1, l2, l3)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 // The pictures of the riders on the race screen are this wide: a rider moved
 // this far left of the edge is out of sight.
 constexpr int kOffLeft = -120;

@@ -14,18 +14,6 @@ namespace zb::scenes {
 
 using namespace script;
 
-namespace {
-
-// A sound other than the page's, then narration.
-Ops noise(int effect, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
-    Ops o = sound(effect);
-    for (const Ops& part : {hideFace(), clearName(), text(l1, l2, l3)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
-} // namespace
-
 // clang-format off
 const Scene eventPort1 = {"eventPort1", {
     /* 0*/ {back(12), music(11), narrate("『月末　夕暮れ　神奈玉港")},

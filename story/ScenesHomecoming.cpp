@@ -21,14 +21,6 @@ bool choseToWinTest(const TForm1& f) {
     return f.flag(choseToWin) == 1;
 }
 
-// A sound other than the page's, then narration.
-Ops noise(int effect, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
-    Ops o = sound(effect);
-    for (const Ops& part : {hideFace(), clearName(), text(l1, l2, l3)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 // A shock: the window shakes to the sound, and narration follows.
 Ops jolt(int effect, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
     Ops o = shake(effect);

@@ -18,14 +18,6 @@ using namespace script;
 
 namespace {
 
-// A sound other than the page's, then narration.
-Ops noise(int effect, std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
-    Ops o = sound(effect);
-    for (const Ops& part : {hideFace(), clearName(), text(l1, l2, l3)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 // The mascot's own lines: its portrait blinks while it speaks; the next step
 // switches the blinking off before anyone else is shown.
 Ops mascot(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {

@@ -25,14 +25,6 @@ bool bayStreet4Done(const TForm1& f) {
     return f.flag(doneBayStreet4) == 1;
 }
 
-// A sound other than the page's, then a caption without a speaker.
-Ops noise(int effect, std::string_view l1) {
-    Ops o = sound(effect);
-    for (const Ops& part : {hideFace(), clearName(), text(l1)})
-        o.insert(o.end(), part.begin(), part.end());
-    return o;
-}
-
 } // namespace
 
 // clang-format off

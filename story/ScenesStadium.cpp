@@ -14,15 +14,8 @@ using namespace script;
 
 namespace {
 
-// The hero's own races: lane 1 is his.
-bool heroWon(const TForm1& f) {
-    return f.race.riderWon[1] != 0;
-}
-
 // The watched race: ヨウスケ's FAKE rides in lane 1, ミキ's EVR in lane 2.
-bool yosukeWon(const TForm1& f) {
-    return f.race.riderWon[1] != 0;
-}
+constexpr Test yosukeWon = laneOneWon;
 
 } // namespace
 

@@ -12,14 +12,6 @@ namespace zb::scenes {
 
 using namespace script;
 
-namespace {
-
-bool heroWon(const TForm1& f) {
-    return f.race.riderWon[1] != 0;
-}
-
-} // namespace
-
 // clang-format off
 const Scene battleEventStreet1 = {"battleEventStreet1", {
     /* 0*/ {riderOut(2), opening({101, 1}, 101, "「……ここが、夜の玉崎街道か")},

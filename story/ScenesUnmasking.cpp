@@ -26,23 +26,15 @@ bool chased(const TForm1& f) {
     return f.flag(choseToChase) == 1;
 }
 
-// The parts of one step, in the order given.
-Ops all(std::initializer_list<Ops> parts) {
-    Ops o;
-    for (const Ops& p : parts)
-        o.insert(o.end(), p.begin(), p.end());
-    return o;
-}
-
 // The helmet coming off, picture by picture, over the stands' rising roar; the
 // portrait frame stays open from the masked rider's own line before it.
 Ops helmet(int picture, std::string_view l1, std::string_view l2 = {}) {
-    return all({sound(21), face(124, picture), clearName(), text(l1, l2)});
+    return together({sound(21), face(124, picture), clearName(), text(l1, l2)});
 }
 
 // The stands, heard over their own swell instead of the page sound.
 Ops crowd(std::string_view l1, std::string_view l2 = {}) {
-    return all({sound(21), hideFace(), name(127), text(l1, l2)});
+    return together({sound(21), hideFace(), name(127), text(l1, l2)});
 }
 
 } // namespace

@@ -301,4 +301,8 @@ void play(TForm1& form, const Scene& scene) {
     performAll(form, scene, scene.steps[static_cast<std::size_t>(step)].ops);
 }
 
+bool laneOneWon(const TForm1& f) {
+    return f.race.riderWon[1] != 0;
+}
+
 } // namespace zb::script

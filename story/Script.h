@@ -221,6 +221,19 @@ inline Ops voice(int who, std::string_view l1, std::string_view l2 = {}, std::st
 inline Ops narrate(std::string_view l1, std::string_view l2 = {}, std::string_view l3 = {}) {
     return {op(Code::Sound, 9), op(Code::HideFace), op(Code::ClearName), text(l1, l2, l3)[0]};
 }
+// Narration heard over a sound of its own (a door, an engine, a horn) instead of
+// the page sound.
+inline Ops noise(int effect, std::string_view l1, std::string_view l2 = {},
+                 std::string_view l3 = {}) {
+    return {op(Code::Sound, effect), op(Code::HideFace), op(Code::ClearName), text(l1, l2, l3)[0]};
+}
+// Several words as one, in the order given: one side of a `pick`.
+inline Ops together(std::initializer_list<Ops> parts) {
+    Ops o;
+    for (const Ops& p : parts)
+        o.insert(o.end(), p.begin(), p.end());
+    return o;
+}
 
 // --- effects on the screen ---
 inline Ops shake(int effect) {
@@ -368,6 +381,11 @@ inline Ops skipIf(Test t) {
     o.test = t;
     return {o};
 }
+// For a `pick` after a race: lane 1 crossed the line first. Lane 1 is the
+// hero's in his own races, the first rider's in a race he watches.
+bool laneOneWon(const TForm1& f);
+inline constexpr Test heroWon = laneOneWon;
+
 // A step whose words depend on the story: `yes` when the test holds, else `no`.
 inline Ops pick(Test t, Ops yes, Ops no) {
     Op o = op(Code::Pick);

@@ -9,7 +9,7 @@
 // in the shop and fits them on the setting screen.
 //
 // Nothing here knows how long a scene is: a scene is advanced for as long as it
-// waits, so the test keeps playing as the scenes are written out.
+// waits, so a scene that grows or shrinks needs no change here.
 
 #include "data/UnitConst.h"
 #include "story/Scenes.h"

@@ -317,6 +317,34 @@ TEST_F(Words, TheBikeSettingScreenOpensWithTheMapWaitingAtThePort) {
     EXPECT_EQ(f.app.idle().name, "AppMap");
 }
 
+// ------------------------------------------------------------ narration
+
+TEST_F(Words, NarrationOverANoiseIsHeardWithoutThePageSound) {
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {say({101, 1}, 101, "「一")},
+        /*1*/ {noise(16, "二", "　三")},
+    }};
+    // clang-format on
+    play(s);
+    const std::size_t mark = g.platform.soundCommands.size();
+    play(s);
+    const std::vector<std::string> sent(g.platform.soundCommands.begin() +
+                                            static_cast<std::ptrdiff_t>(mark),
+                                        g.platform.soundCommands.end());
+    auto playedEffect = [&](int n) {
+        const std::string command = "play se" + std::to_string(n) + " from 0 notify";
+        return std::find(sent.begin(), sent.end(), command) != sent.end();
+    };
+    EXPECT_TRUE(playedEffect(16)) << "the noise is heard";
+    EXPECT_FALSE(playedEffect(9)) << "and no page turns with it";
+    EXPECT_FALSE(f.facePanel->visible);
+    EXPECT_EQ(f.name1->caption(), "");
+    EXPECT_EQ(f.lines[1]->caption(), "二");
+    EXPECT_EQ(f.lines[2]->caption(), "　三");
+}
+
 // ------------------------------------------------------------ items
 
 TEST_F(Words, AGivenItemIsOwnedListedAndAnnounced) {
