@@ -412,6 +412,79 @@ TEST_F(ChaptersStadium, TheFinalIsWatchedAndTheNightEndsOnTheMap) {
     EXPECT_FALSE(f.goButton->visible);
 }
 
+// ------------------------------------------------------------ the Grand Prix
+
+class ChaptersGrandPrix : public Chapters {};
+
+// What the hero hears before the final, after his sister asks him not to win:
+// the steps the scene played and the first line of each page.
+struct BeforeTheFinal {
+    std::vector<std::string> pages;
+    bool chased = false;
+    bool done = false;
+};
+
+BeforeTheFinal answerHisSister(Session& s, int answer) {
+    TForm1& f = s.f;
+    BeforeTheFinal told;
+    s.storyUpTo(doneChallenge18);
+    s.startOnMap();
+    s.enter(6);
+    s.advanceUntil([&] { return f.screenMode != 13; });
+    if (f.screenMode != 18) {
+        ADD_FAILURE() << "the stadium asks first whether he is ready";
+        return told;
+    }
+    s.answer(1); // 準備ＯＫ
+    s.advanceUntil([&] { return f.screenMode != 13; });
+    if (f.screenMode != 20) {
+        ADD_FAILURE() << "she runs, and he must choose";
+        return told;
+    }
+    s.answer(answer);
+    told.chased = f.flag(choseToChase) == 1;
+    s.advanceUntil([&] {
+        if (f.screenMode == 13 &&
+            (told.pages.empty() || told.pages.back() != f.lines[1]->caption()))
+            told.pages.push_back(f.lines[1]->caption());
+        return f.screenMode != 13;
+    });
+    told.done = f.flag(doneChallenge18) == 1;
+    if (s.stepsOf("eventChallenge18") != Session::allSteps(scenes::eventChallenge18))
+        ADD_FAILURE() << "every step of the scene plays, answer " << answer;
+    return told;
+}
+
+TEST_F(ChaptersGrandPrix, TheHeroChasesHisSisterOrLetsHerGoAndTheFinalComesEitherWay) {
+    const BeforeTheFinal chase = answerHisSister(s, 1);
+    ASSERT_FALSE(HasFailure());
+    Session other;
+    const BeforeTheFinal letGo = answerHisSister(other, 2);
+    ASSERT_FALSE(HasFailure());
+
+    EXPECT_TRUE(chase.chased);
+    EXPECT_FALSE(letGo.chased);
+    auto heard = [](const BeforeTheFinal& b, const std::string& start) {
+        for (const std::string& p : b.pages)
+            if (p.rfind(start, 0) == 0) return true;
+        return false;
+    };
+    const std::string sorry = "「……ごめんね、おにいちゃん";
+    const std::string crying = "「すれ違ったとき、顔が見えたの。";
+    EXPECT_TRUE(heard(chase, sorry)) << "caught in the tunnel, she says it to him";
+    EXPECT_FALSE(heard(chase, crying));
+    EXPECT_TRUE(heard(letGo, crying)) << "ミキ saw her face";
+    EXPECT_FALSE(heard(letGo, sorry));
+    EXPECT_TRUE(chase.done);
+    EXPECT_TRUE(letGo.done);
+    // Either way the final's own scene comes next on the race screen.
+    for (Session* each : {&s, &other}) {
+        ASSERT_TRUE(runUntil(
+            each->g, [&] { return each->f.screenMode == 4; }, 20000));
+        EXPECT_EQ(each->f.dueBattleScene(), &scenes::battleEventChallenge19);
+    }
+}
+
 // ------------------------------------------------------------ the island
 
 class ChaptersIsland : public Chapters {};
