@@ -130,8 +130,10 @@ void TForm1::updateTachometer() {
         else if (w < want)
             w = std::min(want, w + 5);
     }
-    // In neutral no target is worked out, so the bar does not shake there.
-    shakeMeter(race.gear == 0 ? kMeterFull : kMeterFull - target);
+    // The shake's gap is what the bar lacks of full at this speed: the engine
+    // trembles up in its gear and is still only while the bike stands. In
+    // neutral no target is worked out, so the bar does not shake there.
+    shakeMeter(race.gear == 0 ? kMeterFull : target);
 }
 
 std::string TForm1::getSpeedString(int n) {
