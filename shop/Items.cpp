@@ -74,9 +74,19 @@ bool TForm1::isUnPurchasableItem(int item) const {
 
 void TForm1::setItemList() {
     itemList->clear();
-    for (int i = 0; i <= 29; ++i)
-        if (!isUnPurchasableItem(i) && rec.ownedItems[static_cast<std::size_t>(i)] == 0)
-            itemList->add(std::string(kItems[static_cast<std::size_t>(i)].name));
+    // A separator parts two groups of items on offer: none opens the list,
+    // follows another separator or closes it, whatever has been bought.
+    bool pendingSeparator = false;
+    for (int i = 0; i <= 29; ++i) {
+        if (isUnPurchasableItem(i) || rec.ownedItems[static_cast<std::size_t>(i)] != 0) continue;
+        if (kItems[static_cast<std::size_t>(i)].name == kItemSeparator) {
+            pendingSeparator = itemList->count() > 0;
+            continue;
+        }
+        if (pendingSeparator) itemList->add(std::string(kItemSeparator));
+        pendingSeparator = false;
+        itemList->add(std::string(kItems[static_cast<std::size_t>(i)].name));
+    }
 }
 
 void TForm1::setOwnItemList() {
