@@ -731,7 +731,7 @@ Image back14() {
     return img;
 }
 
-// 15: a garage: pegboard, bench, tyres, a tube light.
+// 15: a garage: pegboard, bench, tyres, a tube light and the delivery scooter.
 Image back15() {
     Image img(W, H);
     draw::fillRect(img, 0, 0, W, 250, draw::vertical(0, rgb(60, 70, 80), 250, rgb(90, 96, 100)));
@@ -779,6 +779,16 @@ Image back15() {
         draw::fillEllipse(img, 60, y, 42, 12, rgb(28, 28, 32));
         draw::fillEllipse(img, 60, y - 2, 40, 9, rgb(40, 40, 46));
         draw::fillEllipse(img, 60, y - 3, 20, 4, rgb(20, 20, 22));
+    }
+    // The delivery scooter on its stand in front of the bench, where the hero
+    // talks to it; clear of the portrait on the right and of the message box.
+    {
+        draw::Layer bike(170, 124);
+        scooterWithRider(Pen{bike, 2, 2, 1.45}, ScooterLook{}, nullptr, 0);
+        for (std::uint32_t& c : bike.colour.pixels)
+            c = scale(c, 0.9); // under the tube light only
+        draw::fillEllipse(draw::Target(img).faded(0.45), 268, 266, 80, 7, rgb(20, 20, 24));
+        bike.drawOnto(img, 186, 266 - 118);
     }
     vignette(img, 0.4);
     return img;
