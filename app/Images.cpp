@@ -5,6 +5,11 @@
 
 namespace zb {
 
+namespace {
+// The frame backgrounds the game has: "img\back01.bmp" .. "img\back16.bmp".
+constexpr int kBackImages = 16;
+} // namespace
+
 ImagePtr TForm1::LoadBmp(const std::string& gamePath) {
     if (fatalShown_) return nullptr; // the game is already ending
     ImagePtr img = loadImageFile(nativePath(gamePath));
@@ -18,6 +23,10 @@ void TForm1::LoadImg(Picture& picture, const std::string& gamePath) {
 }
 
 void TForm1::LoadBackImg() {
+    // The number comes from the master file, which may hold anything: one the
+    // game has no picture for means the first background, and the next save
+    // writes that back.
+    if (master.backImageNo < 1 || master.backImageNo > kBackImages) master.backImageNo = 1;
     LoadImg(*backImg, "img\\back" + getTwoDigitString(master.backImageNo) + ".bmp");
 }
 
