@@ -115,10 +115,15 @@ void TForm1::FormDestroy() {
 
 void TForm1::gameOverToTitle() {
     playSoundEffect(*this, 9);
+    // The title is still: the game over menu's cursor stops with the menu.
+    app.clearIdle();
     init();
     if (fatalShown_) return;
     if (fullScreenActive) {
         fullScreenLayout();
+        // The reset hid the hint with every other control; full screen still
+        // needs it, to tell the way out and to be clicked away.
+        fsinfoLabel->visible = true;
     } else {
         windowedLayout();
     }
