@@ -118,6 +118,11 @@ class Platform {
 // this turns one into a path for this machine, relative to the working directory.
 std::string nativePath(const std::string& gamePath);
 
+// Milliseconds since the machine started, 32 bits and wrapping, like the
+// multimedia timer: the clock a real machine paces the game by. Its value at
+// start-up seeds the random numbers, so it differs from one launch to the next.
+std::uint32_t millisecondsSinceBoot();
+
 // Named lock shared by every process of this user: an advisory lock on a file in
 // the runtime directory. Used by both backends.
 class InstanceLock {

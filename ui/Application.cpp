@@ -90,7 +90,9 @@ std::uint32_t Application::pump() {
 
     if (idle_ && lastTick_) {
         std::uint32_t now = platform_.timeGetTime();
-        std::int32_t elapsed = static_cast<std::int32_t>(now) - *lastTick_;
+        // On the wrapping clock, like the timers: a clock past its half-way mark
+        // reads as negative and must still count forward.
+        std::int32_t elapsed = since(static_cast<std::uint32_t>(*lastTick_), now);
         if (elapsed >= 0 && static_cast<std::uint32_t>(elapsed) >= idle_.period) {
             // The step may install another handler or none; the time stored after
             // it belongs to whichever is installed now, exactly as the game expects.

@@ -245,8 +245,9 @@ MusicPlayer& SdlPlatform::musicPlayer() {
 }
 
 std::uint32_t SdlPlatform::timeGetTime() {
-    // 32 bits, wrapping after 49.7 days like the multimedia timer.
-    return static_cast<std::uint32_t>(SDL_GetTicks64());
+    // Counted from the machine's start, not the game's: the seed taken from it
+    // at start-up differs from one launch to the next.
+    return millisecondsSinceBoot();
 }
 
 void SdlPlatform::sleep(std::uint32_t ms) {
