@@ -12,7 +12,12 @@ const char* const kFullScreenHint = "フルスクリーン解除 : [Alt] + [Ente
 void TForm1::ToggleFullScreen() {
     if (!altKeyDown) return;
     if (!fullScreenActive) {
-        platform.setFullScreen(true);
+        // Where the window cannot really cover the screen, the 640 x 480 layout
+        // would be cut off by it: the game stays in its window.
+        if (!platform.setFullScreen(true)) {
+            altKeyDown = false;
+            return;
+        }
         fullScreenLayout();
         fsinfoLabel->setCaption(kFullScreenHint);
         fsinfoLabel->visible = true;

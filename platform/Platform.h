@@ -92,8 +92,10 @@ class Platform {
     virtual void setClientSize(int width, int height) = 0;
     virtual void centreWindow() = 0;
     // Full screen shows a 640 x 480 game area on the desktop; the display mode of
-    // the player's monitor is never changed.
-    virtual void setFullScreen(bool on) = 0;
+    // the player's monitor is never changed. False when the window did not
+    // really come to cover the screen (a desktop without a window manager): it
+    // is then a window as before. Leaving full screen always succeeds.
+    virtual bool setFullScreen(bool on) = 0;
     virtual void minimise() = 0;
     // Show one finished frame (0x00RRGGBB pixels, row by row).
     virtual void present(const std::uint32_t* pixels, int width, int height) = 0;

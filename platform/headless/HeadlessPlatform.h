@@ -33,7 +33,11 @@ class HeadlessPlatform : public Platform {
         clientHeight = h;
     }
     void centreWindow() override { ++centred; }
-    void setFullScreen(bool on) override { fullScreen = on; }
+    bool setFullScreen(bool on) override {
+        if (on && fullScreenRefused) return false;
+        fullScreen = on;
+        return true;
+    }
     void minimise() override { minimised = true; }
     void present(const std::uint32_t* pixels, int width, int height) override;
     void messageBox(const std::string& text, const std::string& caption) override;
@@ -43,6 +47,8 @@ class HeadlessPlatform : public Platform {
 
     // --- what the test controls ---
     void setTime(std::uint32_t t) { now_ = t; }
+    // A desktop where the window cannot really become full screen.
+    bool fullScreenRefused = false;
     // The wall clock the game reads; it stands still unless the test sets it.
     std::tm localNow = makeLocalTime(2009, 2, 15, 15, 32, 0);
     static std::tm makeLocalTime(int year, int month, int day, int hour, int minute, int second);

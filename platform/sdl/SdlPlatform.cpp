@@ -4,6 +4,10 @@
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
+#include <SDL_syswm.h>
+#ifdef ZB_HAVE_X11
+#include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
 #include <climits>
@@ -12,6 +16,9 @@
 namespace zb {
 
 namespace {
+
+// How long a window manager may take to make the window cover the screen.
+constexpr int kFullScreenWaitMs = 300;
 
 // The desktop part a window may use; the whole display when the system does not
 // say which part the taskbar takes.
@@ -314,12 +321,22 @@ void SdlPlatform::centreWindow() {
     SDL_SetWindowPosition(window_, pos, pos);
 }
 
-void SdlPlatform::setFullScreen(bool on) {
-    if (on == fullScreen_) return;
+bool SdlPlatform::setFullScreen(bool on) {
+    if (on == fullScreen_) return true;
     if (on) {
         // Desktop full screen: the monitor keeps its mode, the game area is
         // enlarged and centred on it.
-        if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return;
+        if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) return false;
+        if (!coversDisplay()) {
+            // SDL takes the request as done, but the window kept its size (no
+            // window manager to carry it out): drawn as full screen it would
+            // be cut off. Back to the window it was.
+            SDL_SetWindowFullscreen(window_, 0);
+            SDL_SetWindowSize(window_, clientW_ * windowScale_, clientH_ * windowScale_);
+            centreWindow();
+            redraw();
+            return false;
+        }
         fullScreen_ = true;
     } else {
         SDL_SetWindowFullscreen(window_, 0);
@@ -328,6 +345,42 @@ void SdlPlatform::setFullScreen(bool on) {
         centreWindow();
     }
     redraw();
+    return true;
+}
+
+bool SdlPlatform::coversDisplay() const {
+    SDL_Rect desk{0, 0, 0, 0};
+    if (SDL_GetDisplayBounds(displayIndex(), &desk) != 0 || desk.w <= 0 || desk.h <= 0)
+        return true; // nothing to compare with: take SDL's word
+#ifdef ZB_HAVE_X11
+    // SDL reports the size it asked for; the X server knows the size the window
+    // has. A window manager may take a moment to carry the request out.
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window_, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
+        ::Display* display = info.info.x11.display;
+        const ::Window xwindow = info.info.x11.window;
+        for (int waited = 0; waited <= kFullScreenWaitMs; waited += 10) {
+            ::Window root = 0;
+            int x = 0;
+            int y = 0;
+            unsigned w = 0;
+            unsigned h = 0;
+            unsigned border = 0;
+            unsigned depth = 0;
+            XSync(display, False);
+            if (XGetGeometry(display, xwindow, &root, &x, &y, &w, &h, &border, &depth) == 0)
+                return true;
+            if (static_cast<int>(w) >= desk.w && static_cast<int>(h) >= desk.h) return true;
+            SDL_Delay(10);
+        }
+        return false;
+    }
+#endif
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    return w >= desk.w && h >= desk.h;
 }
 
 void SdlPlatform::minimise() {

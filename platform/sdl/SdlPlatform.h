@@ -42,7 +42,7 @@ class SdlPlatform : public Platform {
     void setCaption(const std::string& utf8) override;
     void setClientSize(int width, int height) override;
     void centreWindow() override;
-    void setFullScreen(bool on) override;
+    bool setFullScreen(bool on) override;
     void minimise() override;
     void present(const std::uint32_t* pixels, int width, int height) override;
 
@@ -73,6 +73,8 @@ class SdlPlatform : public Platform {
     bool uploadFrame();
     int displayIndex() const;
     void applyWindowedSize();
+    // Whether the window really covers its display now.
+    bool coversDisplay() const;
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
