@@ -34,6 +34,8 @@ void Form::setFocus(Control* c) {
 
 void Form::forget(const Control* c) {
     if (captured_ == c) captured_ = nullptr;
+    for (Control*& p : pressedOn_)
+        if (p == c) p = nullptr;
     if (hovered_ == c) hovered_ = nullptr;
     if (focused_ == c) focused_ = nullptr;
 }
@@ -41,11 +43,13 @@ void Form::forget(const Control* c) {
 void Form::dispatch(const InputEvent& ev) {
     switch (ev.type) {
     case EventType::MouseDown: {
+        // Only the left button captures the pointer; a press of another button
+        // reaches the control under it unless the left button holds one.
         Control* target = captured_ ? captured_ : controlAt(ev.x, ev.y);
-        if (!captured_) {
+        if (ev.button == MouseButton::Left)
             captured_ = target;
-            captureButton_ = ev.button;
-        }
+        else
+            pressedOn_[buttonSlot(ev.button)] = target;
         if (target->canFocus() && ev.button == MouseButton::Left) setFocus(target);
         int lx = ev.x - target->formLeft();
         int ly = ev.y - target->formTop();
@@ -54,8 +58,17 @@ void Form::dispatch(const InputEvent& ev) {
         break;
     }
     case EventType::MouseUp: {
-        Control* target = captured_ ? captured_ : controlAt(ev.x, ev.y);
-        if (captured_ && ev.button == captureButton_) captured_ = nullptr;
+        // A release of another button goes where its press went, so that the
+        // throttle is let go even over a control that has no use for it.
+        Control* target = captured_;
+        if (ev.button == MouseButton::Left) {
+            captured_ = nullptr;
+        } else {
+            Control*& pressed = pressedOn_[buttonSlot(ev.button)];
+            if (!target) target = pressed;
+            pressed = nullptr;
+        }
+        if (!target) target = controlAt(ev.x, ev.y);
         int lx = ev.x - target->formLeft();
         int ly = ev.y - target->formTop();
         target->builtinMouseUp(ev.button, lx, ly);

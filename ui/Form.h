@@ -1,10 +1,14 @@
 #pragma once
 // The top-level window's client area: the root of the control tree. It turns
 // input events into control events: hit testing picks the topmost showing and
-// enabled control, the control that took a button press keeps the pointer until
-// the release (capture), keys go to the focused control.
+// enabled control; the control that took a left press keeps the pointer until
+// the left release (capture), while a press of another button goes to the
+// control under the pointer and its release back to that control; keys go to
+// the focused control.
 
 #include "ui/Control.h"
+
+#include <array>
 
 namespace zb {
 
@@ -32,8 +36,11 @@ class Form : public Control {
     void paint(Canvas& canvas, int x, int y) const override;
 
   private:
-    Control* captured_ = nullptr;
-    MouseButton captureButton_ = MouseButton::Left;
+    // The right and the middle button: where each was last pressed.
+    static std::size_t buttonSlot(MouseButton b) { return b == MouseButton::Middle ? 1 : 0; }
+
+    Control* captured_ = nullptr;            // held by the left button
+    std::array<Control*, 2> pressedOn_ = {}; // right, middle
     Control* hovered_ = nullptr;
     Control* focused_ = nullptr;
 };
