@@ -96,6 +96,12 @@ void TForm1::buyItemSelected() {
 }
 
 void TForm1::ownItemSelected(ListBox& list) {
+    // The lines now speak of an owned item, or of none: the shop's price has
+    // gone from the screen, and "買う" goes with it.
+    if (screenMode == 9) {
+        buyButton->visible = false;
+        buyButton->enabled = false;
+    }
     if (!list.hasSelection()) {
         if (screenMode == 10) equipButton->visible = false;
         numTextPanel1->visible = false;

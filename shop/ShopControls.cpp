@@ -135,6 +135,9 @@ void TForm1::bindShopHandlers() {
         list->onMouseUp = [this](Control& s, MouseButton b, ShiftState sh, int x, int y) {
             listTabMouseUp(s, b, sh, x, y);
         };
+        // A line reached with the keys is explained at once, so that "外す" or
+        // "装備する" speaks of the line the button acts on.
+        list->onChange = [this](Control& s) { ownItemSelected(static_cast<ListBox&>(s)); };
         list->onKeyDown = formKeyDown;
         list->onKeyUp = formKeyUp;
     }

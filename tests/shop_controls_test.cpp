@@ -158,6 +158,21 @@ TEST(ListBox, ArrowKeysMoveTheSelectionInsideTheListAndScrollIt) {
     EXPECT_EQ(w.list.itemIndex(), 7);
 }
 
+TEST(ListBox, KeysAndPressesReportEveryMoveOfTheSelection) {
+    ListWindow w;
+    w.fill(8);
+    std::vector<int> reported;
+    w.list.onChange = [&](Control&) { reported.push_back(w.list.itemIndex()); };
+    auto [x, y] = w.row(2);
+    click(w.form, x, y);
+    click(w.form, x, y); // the same line again: no move
+    keyDown(w.form, vk::Down);
+    keyDown(w.form, 35);       // End
+    keyDown(w.form, vk::Down); // nothing below the last line
+    w.list.setItemIndex(0);    // the game's own choice is not the player's
+    EXPECT_EQ(reported, (std::vector<int>{2, 3, 7}));
+}
+
 TEST(ListBox, ScrollBarScrollsWithoutTouchingTheSelection) {
     ListWindow w;
     w.fill(3);

@@ -82,7 +82,9 @@ class ShopTest : public ::testing::Test {
         }
     }
 
-    void clickAt(const Control& c, int dx, int dy) { g.click(c.formLeft() + dx, c.formTop() + dy); }
+    void clickAt(const Control& c, int dx, int dy, MouseButton b = MouseButton::Left) {
+        g.click(c.formLeft() + dx, c.formTop() + dy, b);
+    }
     void clickControl(const Control& c) { clickAt(c, c.width / 2, c.height / 2); }
     // A left press and release on the line of the list that names the item.
     void clickEntry(ListBox& list, int item) {
@@ -427,6 +429,64 @@ TEST_F(ShopTest, OwnedItemsShowTheirLinesWithoutAPrice) {
     EXPECT_FALSE(f.equipButton->visible) << "fitting is the setting screen's";
 }
 
+// "買う" is never left for an item whose price has gone from the screen: a tab
+// change, or a click in an owned list, puts other lines there.
+TEST_F(ShopTest, BuyButtonGoesWithThePriceLine) {
+    f.rec.points = 5000;
+    f.setPoints(f.rec.points);
+    open(9);
+    clickEntry(*f.itemList, 0);
+    ASSERT_TRUE(f.buyButton->visible && f.buyButton->enabled);
+
+    clickTab(1);
+    EXPECT_EQ(f.line3->caption(), "") << "the new tab's list explains nothing";
+    EXPECT_TRUE(f.itemList->hasSelection());
+    EXPECT_FALSE(f.buyButton->visible);
+    EXPECT_FALSE(f.buyButton->enabled);
+    clickControl(*f.buyButton);
+    EXPECT_EQ(f.rec.ownedItems[0], 0) << "nothing is bought without its price on screen";
+    EXPECT_EQ(f.rec.points, 5000);
+
+    // The tab's keys change the tab the same way.
+    clickEntry(*f.itemList, 0);
+    ASSERT_TRUE(f.buyButton->visible);
+    clickTab(1);
+    g.key(vk::Left);
+    ASSERT_EQ(f.itemTab->tabIndex(), 0);
+    clickEntry(*f.itemList, 0);
+    ASSERT_TRUE(f.buyButton->visible);
+    clickTab(0); // the current tab: the focus, no change
+    ASSERT_TRUE(f.buyButton->visible);
+    g.key(vk::Right);
+    ASSERT_EQ(f.itemTab->tabIndex(), 1);
+    EXPECT_FALSE(f.buyButton->visible || f.buyButton->enabled);
+
+    // A right click in the owned list clears the lines, and the button with them.
+    clickEntry(*f.itemList, 0);
+    ASSERT_TRUE(f.buyButton->visible);
+    clickAt(*f.parts2List, 20, 8, MouseButton::Right);
+    EXPECT_EQ(f.line3->caption(), "");
+    EXPECT_FALSE(f.buyButton->visible || f.buyButton->enabled);
+
+    // Selecting the item again shows its price and the button.
+    clickEntry(*f.itemList, 0);
+    EXPECT_EQ(f.line3->caption(), std::string(28, ' ') + "( 500 pts )");
+    EXPECT_TRUE(f.buyButton->visible && f.buyButton->enabled);
+}
+
+// The arrow keys in an owned list explain the line they reach at once.
+TEST_F(ShopTest, KeysInAnOwnedListExplainTheNewLine) {
+    own({0, 1});
+    open(9);
+    clickEntry(*f.parts1List, 0);
+    g.key(vk::Down);
+    ASSERT_EQ(TForm1::getItemIndex(f.parts1List->selectedText()), 1);
+    EXPECT_EQ(f.line1->caption(), "燃焼効率を上昇させ、");
+    EXPECT_EQ(f.line2->caption(), "全体的な加速性能を向上");
+    EXPECT_EQ(f.line3->caption(), "") << "an owned item shows no price";
+    EXPECT_FALSE(f.buyButton->visible);
+}
+
 TEST_F(ShopTest, EnteringAListClearsTheSelectionOfTheOthers) {
     own({0, 11, 23});
     open(9);
@@ -699,6 +759,33 @@ TEST_F(EquipTest, ButtonCaptionFollowsTheSelectedItem) {
     clickControl(*f.equipButton);
     EXPECT_EQ(g.platform.soundCommands.at(mark), sound(2));
     EXPECT_EQ(f.rec.equippedItems[15], 0);
+}
+
+// The arrow keys in an owned list move what "装備する" / "外す" acts on, and the
+// caption and the lines follow, so the button does what it says.
+TEST_F(EquipTest, KeysMoveTheSelectionTheButtonActsOn) {
+    own({0, 1});
+    fit({1});
+    open(10);
+    clickEntry(*f.parts1List, 0);
+    ASSERT_EQ(f.equipButton->caption, "装備する");
+    g.key(vk::Down);
+    ASSERT_EQ(TForm1::getItemIndex(f.parts1List->selectedText()), 1);
+    EXPECT_EQ(f.equipButton->caption, "外す") << "the fitted carburettor is selected";
+    EXPECT_EQ(f.line1->caption(), "燃焼効率を上昇させ、");
+    EXPECT_TRUE(f.equipButton->visible);
+    clickControl(*f.equipButton);
+    EXPECT_EQ(f.rec.equippedItems[1], 0) << "the button took off what it named";
+    EXPECT_EQ(f.rec.equippedItems[0], 0);
+
+    // Up again: the limiter's lines and "装備する".
+    clickEntry(*f.parts1List, 1);
+    g.key(vk::Up);
+    EXPECT_EQ(TForm1::getItemIndex(f.parts1List->selectedText()), 0);
+    EXPECT_EQ(f.equipButton->caption, "装備する");
+    EXPECT_EQ(f.line1->caption(), "エンジンのリミッターを解除し、");
+    clickControl(*f.equipButton);
+    EXPECT_EQ(f.rec.equippedItems[0], 1);
 }
 
 TEST(EquipLoad, LoadingASaveWorksTheTuningOutAgain) {

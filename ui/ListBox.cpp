@@ -33,6 +33,12 @@ void ListBox::setItemIndex(int i) {
     scrollIntoView(i);
 }
 
+void ListBox::pick(int i) {
+    const int before = itemIndex_;
+    setItemIndex(i);
+    if (itemIndex_ != before && onChange) onChange(*this);
+}
+
 std::string ListBox::selectedText() const {
     return hasSelection() ? item(itemIndex_) : std::string();
 }
@@ -98,7 +104,7 @@ void ListBox::builtinMouseDown(MouseButton b, int x, int y) {
         return;
     }
     const int i = indexAt(x, y);
-    if (i >= 0) setItemIndex(i);
+    if (i >= 0) pick(i);
 }
 
 void ListBox::builtinKeyDown(std::uint16_t& key) {
@@ -129,7 +135,7 @@ void ListBox::builtinKeyDown(std::uint16_t& key) {
     default:
         return;
     }
-    setItemIndex(std::clamp(next, 0, last));
+    pick(std::clamp(next, 0, last));
 }
 
 void ListBox::paint(Canvas& canvas, int x, int y) const {

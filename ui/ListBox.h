@@ -2,7 +2,8 @@
 // A single-selection list of text lines with a vertical scroll bar when the
 // lines do not fit. A left press selects the line under the pointer; the arrow
 // keys, Home, End, Page Up and Page Down move the selection while the list has
-// the focus. The game reads the selected text and clears the selection itself.
+// the focus; either way the list reports the change. The game reads the
+// selected text and clears the selection itself.
 
 #include "ui/Control.h"
 
@@ -22,6 +23,8 @@ class ListBox : public Control {
     std::uint32_t fontColour = rgb(255, 255, 255);
     std::uint32_t highlight = rgb(40, 84, 170);
     int itemHeight = 14;
+    // The player moved the selection: a press on another line or a key.
+    NotifyHandler onChange;
 
     const std::vector<std::string>& items() const { return items_; }
     int count() const { return static_cast<int>(items_.size()); }
@@ -55,6 +58,8 @@ class ListBox : public Control {
     void paint(Canvas& canvas, int x, int y) const override;
 
   private:
+    // Selects a line for the player and reports it when the selection moved.
+    void pick(int i);
     void scrollIntoView(int i);
     int maxTopIndex() const;
     // The scroll bar's thumb: its top inside the list and its height.
