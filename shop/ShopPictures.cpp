@@ -128,6 +128,15 @@ ImagePtr settingBack() {
     // The view plate with its title bar.
     well(img, 276, 18, 233, 236, kPink);
     titleStrip(img, 278, 21, 229, 25, kPink);
+    // "装備する" (244, 237, 76 x 24) stands over the plate's lower-left corner:
+    // the plate steps round it, below the last row of records.
+    const Image ground = panelGround();
+    constexpr int kStepX = 324, kStepY = 235, kBottom = 18 + 236;
+    for (int y = kStepY; y < kBottom; ++y)
+        for (int x = 276; x < kStepX; ++x)
+            img.at(x, y) = ground.at(x, y);
+    draw::fillRect(draw::Target(img).faded(0.7), 276, kStepY, kStepX - 276, 1, kPink);
+    draw::fillRect(draw::Target(img).faded(0.7), kStepX - 1, kStepY, 1, kBottom - kStepY, kPink);
     return solid(std::move(img));
 }
 
