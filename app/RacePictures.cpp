@@ -28,6 +28,8 @@
 
 #include "ui/Draw.h"
 
+#include <utility>
+
 #include <cmath>
 #include <numbers>
 
@@ -84,7 +86,7 @@ constexpr unsigned kSegments[10] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x
 // Draws the lit segments of a digit (all seven for -1) into a 15 x 20 cell at (ox, oy).
 void segments(draw::Target t, double ox, double oy, int digit, const draw::Paint& p) {
     const unsigned bits = digit < 0 ? 0x7F : kSegments[digit];
-    const double slant = 0.12;
+    const double slant = 0.1;
     auto at = [&](double x, double y) { return Point{ox + x + (19 - y) * slant, oy + y}; };
     const double th = 1.5; // half thickness
     auto horizontal = [&](double y, double x0, double x1) {
@@ -99,7 +101,9 @@ void segments(draw::Target t, double ox, double oy, int digit, const draw::Paint
                            at(x - th, y1 - th), at(x - th, y0 + th)},
                           p);
     };
-    const double l = 2.2, r = 11.2, top = 2.2, mid = 10, bottom = 17.8;
+    // The segments keep clear of the cell's edges by the width of the digit's
+    // dark rim.
+    const double l = 3.4, r = 10.4, top = 3.4, mid = 10, bottom = 16.6;
     if (bits & 0x01) horizontal(top, l + 0.6, r - 0.6);
     if (bits & 0x02) vertical(r, top + 0.6, mid - 0.6);
     if (bits & 0x04) vertical(r, mid + 0.6, bottom - 0.6);
@@ -111,6 +115,11 @@ void segments(draw::Target t, double ox, double oy, int digit, const draw::Paint
 
 ImagePtr digit(int n) {
     Layer l(15, 20);
+    // A dark rim round the lit segments: the rival's speed stands over the sky,
+    // and the clouds must not run into its digits.
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (dx != 0 || dy != 0) segments(l, dx, dy, n, rgb(10, 12, 26));
     segments(l, 0, 0, n, draw::vertical(0, rgb(235, 255, 255), 20, rgb(70, 210, 255)));
     return keyed(l, 1);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 using namespace zb;
@@ -102,6 +103,37 @@ TEST_F(RaceScreenText, TheMarginInMetresLiesOnItsOwnPlate) {
         }
     EXPECT_EQ(line, 0) << "a frame line runs through the margin";
     g.release(250, 150, MouseButton::Right);
+}
+
+// The rival's speed stands over the sky: every lit segment of the speed digits
+// lies at least two pixels inside the digit's dark rim, so no cloud behind it
+// comes near the light.
+TEST(RaceScreenDigits, EveryLitSegmentIsRimmedTwoPixelsDeep) {
+    GameFolder folder;
+    Game g;
+    TForm1& f = g.f();
+    for (int n = 0; n <= 9; ++n) {
+        SCOPED_TRACE(n);
+        const ImagePtr img = f.stock.get("num" + std::to_string(n));
+        ASSERT_TRUE(img);
+        const std::uint32_t key = img->transparentColour();
+        auto solid = [&](int x, int y) {
+            return x >= 0 && y >= 0 && x < img->width && y < img->height && img->at(x, y) != key;
+        };
+        int lit = 0;
+        int bare = 0;
+        for (int y = 0; y < img->height; ++y)
+            for (int x = 0; x < img->width; ++x) {
+                const std::uint32_t c = img->at(x, y);
+                if (c == key || (c & 0xff) < 200 || ((c >> 8) & 0xff) < 200) continue;
+                ++lit;
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx)
+                        if (std::abs(dx) + std::abs(dy) <= 2 && !solid(x + dx, y + dy)) ++bare;
+            }
+        EXPECT_GT(lit, 10) << "the digit is drawn";
+        EXPECT_EQ(bare, 0) << "the sky comes within two pixels of a lit segment";
+    }
 }
 
 TEST(MapPointsBox, TheBalanceCarriesItsUnitInsideTheBox) {
