@@ -30,6 +30,18 @@ inline bool showsMachine(TForm1& f, int slot, int machine) {
     return false;
 }
 
+// Points at a caption of the choice box (the bar appears under it) and clicks
+// there: answer 1 or 2.
+inline void choose(Game& g, int choice) {
+    TForm1& f = g.f();
+    Label& caption = choice == 1 ? *f.choice1Label : *f.choice2Label;
+    const int x = caption.formLeft() + 4;
+    const int y = caption.formTop() + 4;
+    g.platform.mouseMove(x, y);
+    g.flush();
+    g.click(x, y);
+}
+
 // Enters a place the way "入る" does, without going through the map: for a test
 // that starts where a place's scene begins.
 inline void enterDirectly(TForm1& f, int place) {

@@ -2,7 +2,7 @@
 // frame sliding into race position, the riders at the line and the clocks at
 // zero, and nothing moving before the count has run.
 
-#include "tests/RaceHarness.h"
+#include "tests/StoryHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +13,6 @@ using namespace zb;
 using namespace zb::test;
 
 namespace {
-
-void choose(Game& g, int choice) {
-    TForm1& f = g.f();
-    Label& caption = choice == 1 ? *f.choice1Label : *f.choice2Label;
-    const int x = caption.formLeft() + 4;
-    const int y = caption.formTop() + 4;
-    g.platform.mouseMove(x, y);
-    g.flush();
-    g.click(x, y);
-}
 
 struct Lost {
     bool clickThrough; // the player clicks the result and the sliding frame away

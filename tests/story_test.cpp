@@ -23,17 +23,6 @@ void clickScene(Game& g, int times = 1) {
         g.click(kSceneX, kSceneY);
 }
 
-// Points at a caption of the choice box and presses it.
-void choose(Game& g, int choice) {
-    TForm1& f = g.f();
-    Label& caption = choice == 1 ? *f.choice1Label : *f.choice2Label;
-    const int x = caption.formLeft() + 4;
-    const int y = caption.formTop() + 4;
-    g.platform.mouseMove(x, y);
-    g.flush();
-    g.click(x, y);
-}
-
 TEST(Story, NewGamePlaysTheWholeOpeningAndReachesTheMap) {
     GameFolder folder;
     Game g;

@@ -2,7 +2,7 @@
 // "タイトル画面へ" to a still title screen (in full screen too), and its "再挑戦"
 // to the same race, which only starts after the count.
 
-#include "tests/RaceHarness.h"
+#include "tests/StoryHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +21,6 @@ void altEnter(Game& g) {
     g.platform.keyUp(vk::Enter);
     g.platform.keyUp(vk::Alt);
     g.flush();
-}
-
-// Points at a caption of the choice box and presses it.
-void choose(Game& g, int choice) {
-    TForm1& f = g.f();
-    Label& caption = choice == 1 ? *f.choice1Label : *f.choice2Label;
-    const int x = caption.formLeft() + 4;
-    const int y = caption.formTop() + 4;
-    g.platform.mouseMove(x, y);
-    g.flush();
-    g.click(x, y);
 }
 
 // A street race whose scenes are behind the hero, against a rival whose win
