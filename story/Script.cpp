@@ -108,6 +108,18 @@ void giveItem(TForm1& f, int item) {
     f.lines[3]->setCaption("");
 }
 
+// An old photograph's browns: each pixel's brightness, softened towards the
+// middle and tinted warm.
+void fadeToSepia(Image& img) {
+    for (std::uint32_t& c : img.pixels) {
+        const int r = static_cast<int>((c >> 16) & 0xff);
+        const int g = static_cast<int>((c >> 8) & 0xff);
+        const int b = static_cast<int>(c & 0xff);
+        const int y = 40 + (r * 30 + g * 59 + b * 11) * 70 / 10000; // 40..218
+        c = rgb(std::min(255, y * 112 / 100), y * 96 / 100, y * 74 / 100);
+    }
+}
+
 // Returns false when the step has handed over to another step.
 bool perform(TForm1& f, const Scene& scene, const Op& o);
 
@@ -156,6 +168,15 @@ bool perform(TForm1& f, const Scene& scene, const Op& o) {
         break;
     case Code::Back:
         f.LoadImg(*f.backImg, "img\\back" + twoDigits(o.a) + ".bmp");
+        f.backImg->visible = true;
+        clearMapBehind(f);
+        break;
+    case Code::PastBack:
+        if (ImagePtr img = f.LoadBmp("img\\back" + twoDigits(o.a) + ".bmp")) {
+            Image faded = *img;
+            fadeToSepia(faded);
+            f.backImg->setPicture(std::make_shared<const Image>(std::move(faded)));
+        }
         f.backImg->visible = true;
         clearMapBehind(f);
         break;

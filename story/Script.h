@@ -52,6 +52,7 @@ enum class Code : std::uint8_t {
     MustGoLine,  // line 1: s[0], the place the hero must go to, s[1]
     Shake,       // a: effect; the window shakes, the portrait goes
     Back,        // a: still background "img\backNN.bmp"
+    PastBack,    // a: the same, faded to the browns of an old photograph
     RaceBack,    // a: race background "img\bgNN.bmp" and the road behind the scene
     StadiumBack, // RaceBack 5, the stadium's
     Prop,        // s[0]: picture file into objectImg at (a, b)
@@ -241,6 +242,11 @@ inline Ops shake(int effect) {
 }
 inline Ops back(int n) {
     return {op(Code::Back, n)};
+}
+// The still background as a memory shows it: the same place, faded to the
+// browns of an old photograph.
+inline Ops pastBack(int n) {
+    return {op(Code::PastBack, n)};
 }
 // The race screen's background "img\bgNN.bmp" (n = NN) and the road behind the
 // scene, the still background and the map gone: an event scene turning into the

@@ -317,6 +317,46 @@ TEST_F(Words, TheBikeSettingScreenOpensWithTheMapWaitingAtThePort) {
     EXPECT_EQ(f.app.idle().name, "AppMap");
 }
 
+// ------------------------------------------------------------ pictures
+
+TEST_F(Words, AMemoryShowsItsPlaceFadedToBrown) {
+    openEventScreen();
+    // clang-format off
+    const Scene s = {"test", {
+        /*0*/ {pastBack(4), narrate("『十二年前")},
+        /*1*/ {back(4), narrate("『今")},
+    }};
+    // clang-format on
+    play(s);
+    ASSERT_TRUE(f.backImg->visible);
+    const ImagePtr past = f.backImg->picture();
+    play(s);
+    const ImagePtr now = f.backImg->picture();
+    ASSERT_TRUE(past && now);
+    ASSERT_EQ(past->width, now->width);
+    ASSERT_EQ(past->height, now->height);
+    EXPECT_TRUE(shows(f, *f.backImg, "img\\back04.bmp")) << "the place as it is today";
+    // The same place: what is brighter today is not darker in the memory; and
+    // every pixel of the memory is brown, red over green over blue.
+    long brighterPairs = 0, agreeing = 0;
+    auto luma = [](std::uint32_t c) {
+        return ((c >> 16) & 0xff) * 30 + ((c >> 8) & 0xff) * 59 + (c & 0xff) * 11;
+    };
+    for (std::size_t i = 0; i + 7 < now->pixels.size(); i += 7) {
+        const std::uint32_t p = past->pixels[i];
+        EXPECT_GE((p >> 16) & 0xff, (p >> 8) & 0xff) << i;
+        EXPECT_GT((p >> 8) & 0xff, p & 0xff) << i;
+        const std::uint32_t a = now->pixels[i], b = now->pixels[i + 7];
+        if (luma(a) + 3000 < luma(b)) {
+            ++brighterPairs;
+            if (luma(past->pixels[i]) <= luma(past->pixels[i + 7])) ++agreeing;
+        }
+        if (HasFailure()) return;
+    }
+    ASSERT_GT(brighterPairs, 100);
+    EXPECT_EQ(agreeing, brighterPairs) << "the memory keeps the picture's light and shade";
+}
+
 // ------------------------------------------------------------ narration
 
 TEST_F(Words, NarrationOverANoiseIsHeardWithoutThePageSound) {
