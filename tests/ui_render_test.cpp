@@ -177,15 +177,74 @@ TEST(ImageFileTest, BmpRoundTripKeepsEveryPixel) {
     EXPECT_EQ(back->pixels, src.pixels);
 }
 
-TEST(ImageFileTest, PngRoundTripKeepsEveryPixel) {
+TEST(ImageFileTest, APngIsWrittenForScreenshotsButNeverReadAsAPicture) {
     TempDir dir;
-    const Image src = patterned(9, 4);
     const std::string path = dir.file("pattern.png");
-    ASSERT_TRUE(savePng(src, path));
+    ASSERT_TRUE(savePng(patterned(9, 4), path));
     EXPECT_EQ(readBytes(path).substr(1, 3), "PNG");
-    const ImagePtr back = loadImageFile(path);
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->pixels, src.pixels);
+    EXPECT_EQ(loadImageFile(path), nullptr);
+    writeBytes(dir.file("pattern.bmp"), readBytes(path)); // named as the game names pictures
+    EXPECT_EQ(loadImageFile(dir.file("pattern.bmp")), nullptr) << "a PNG named .bmp";
+}
+
+// A Windows bitmap with a header of 40 bytes, `palette` colours and the rows
+// given (bottom row first, each padded to four bytes by the caller).
+std::string bitmap(int w, int h, int bpp, int compression, const std::string& palette,
+                   const std::string& rows) {
+    auto le = [](std::uint32_t v, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i)
+            out += static_cast<char>((v >> (8 * i)) & 0xff);
+        return out;
+    };
+    const auto offset = static_cast<std::uint32_t>(14 + 40 + palette.size());
+    return "BM" + le(offset + static_cast<std::uint32_t>(rows.size()), 4) + le(0, 4) +
+           le(offset, 4) + le(40, 4) + le(static_cast<std::uint32_t>(w), 4) +
+           le(static_cast<std::uint32_t>(h), 4) + le(1, 2) +
+           le(static_cast<std::uint32_t>(bpp), 2) + le(static_cast<std::uint32_t>(compression), 4) +
+           le(static_cast<std::uint32_t>(rows.size()), 4) + le(2835, 4) + le(2835, 4) +
+           le(static_cast<std::uint32_t>(palette.size() / 4), 4) + le(0, 4) + palette + rows;
+}
+
+TEST(ImageFileTest, OnlyWellFormedBitmapsOfASaneSizeAreRead) {
+    TempDir dir;
+    auto load = [&](const std::string& name, const std::string& bytes) {
+        writeBytes(dir.file(name), bytes);
+        return loadImageFile(dir.file(name));
+    };
+    // An 8-bit bitmap with a palette of two colours (blue, then red; BGR0).
+    const std::string palette = std::string("\xff\x00\x00\x00\x00\x00\xff\x00", 8);
+    const std::string rows = std::string("\x00\x01\x00\x00\x01\x00\x00\x00", 8);
+    const ImagePtr eight = load("eight.bmp", bitmap(2, 2, 8, 0, palette, rows));
+    ASSERT_NE(eight, nullptr) << "a palette bitmap is read";
+    EXPECT_EQ(eight->at(0, 1), rgb(0, 0, 255)) << "the bottom row comes first";
+    EXPECT_EQ(eight->at(1, 1), rgb(255, 0, 0));
+    EXPECT_EQ(eight->at(0, 0), rgb(255, 0, 0));
+
+    // What is not a bitmap, or claims more than any picture of the game needs,
+    // is refused before anything is decoded.
+    EXPECT_EQ(load("rle.bmp", bitmap(2, 2, 8, 1, palette, std::string(8, '\0'))), nullptr)
+        << "run-length bitmaps";
+    const std::string wide(3 * 5000 + 0, '\0');
+    EXPECT_EQ(load("wide.bmp", bitmap(5000, 1, 24, 0, "", wide)), nullptr) << "wider than 4096";
+    EXPECT_EQ(load("huge.bmp", bitmap(100000, 100000, 24, 0, "", std::string(64, '\0'))), nullptr);
+    EXPECT_EQ(load("deep.bmp", bitmap(2, 2, 7, 0, "", std::string(16, '\0'))), nullptr)
+        << "a depth Windows never writes";
+    std::string tga(18, '\0'); // run-length true-colour, 13904 x 12810
+    tga[2] = 10;
+    tga[12] = static_cast<char>(13904 & 0xff);
+    tga[13] = static_cast<char>(13904 >> 8);
+    tga[14] = static_cast<char>(12810 & 0xff);
+    tga[15] = static_cast<char>(12810 >> 8);
+    tga[16] = 24;
+    EXPECT_EQ(load("tga.bmp", tga + std::string(36, '\x7f')), nullptr);
+    EXPECT_EQ(load("gif.bmp",
+                   std::string("GIF89a\xff\xff\xff\xff\x00\x00\x00", 13) + std::string(27, '\0')),
+              nullptr);
+    EXPECT_EQ(load("pgm.bmp", std::string("P5\n2 2455\n65535\n") + std::string(9, '\x01')),
+              nullptr);
+    EXPECT_EQ(load("pnm.bmp", "P6\n99999999999 99999999999\n255\n" + std::string(40, '\0')),
+              nullptr);
 }
 
 TEST(ImageFileTest, MissingOrNonPictureFilesGiveNull) {

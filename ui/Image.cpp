@@ -7,7 +7,6 @@
 #include <stb_image_write.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -39,8 +38,14 @@ std::uint32_t le(const std::string& b, std::size_t at, int bytes) {
 // stb fills the missing part of a cut-off bitmap with black instead of failing;
 // the game would rather know. True unless the file is an uncompressed BMP whose
 // pixel rows do not all fit in it.
-bool bmpComplete(const std::string& b) {
-    if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return true;
+// The game reads Windows bitmaps only: a file is one when it says so ("BM"), has
+// a header of a size Windows writes, a sane size of at most kMaxSide a side, a
+// depth Windows uses, no compression (or bit fields), and holds every row its
+// header promises. Everything else is refused here, before a decoder allocates.
+constexpr std::int64_t kMaxSide = 4096;
+
+bool isBitmap(const std::string& b) {
+    if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return false;
     const std::uint64_t offset = le(b, 10, 4);
     const std::uint32_t headerSize = le(b, 14, 4);
     std::int64_t w = 0;
@@ -51,17 +56,21 @@ bool bmpComplete(const std::string& b) {
         w = le(b, 18, 2);
         h = le(b, 20, 2);
         bpp = le(b, 24, 2);
-    } else {
+    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
+               headerSize == 124) {
         if (b.size() < 34) return false;
         w = static_cast<std::int32_t>(le(b, 18, 4));
         h = static_cast<std::int32_t>(le(b, 22, 4));
         bpp = le(b, 28, 2);
         compression = le(b, 30, 4);
+    } else {
+        return false;
     }
-    // Run-length and embedded JPEG/PNG bitmaps have no fixed size.
-    if (compression != 0 && compression != 3 && compression != 6) return true;
-    if (w <= 0 || h == 0 || bpp == 0) return true; // stb judges those itself
     if (h < 0) h = -h;
+    if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) return false;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return false;
+    if (compression != 0 && !(compression == 3 && (bpp == 16 || bpp == 32))) return false;
+    if (offset < 14 + static_cast<std::uint64_t>(headerSize)) return false;
     const std::uint64_t rowBits = static_cast<std::uint64_t>(w) * bpp;
     const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     // The last row's padding is sometimes left off by writers.
@@ -114,11 +123,13 @@ ImagePtr loadImageFile(const std::string& nativePath) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(nativePath, ec)) return nullptr;
     const std::uintmax_t size = std::filesystem::file_size(nativePath, ec);
-    if (ec || size == 0 || size > static_cast<std::uintmax_t>(INT_MAX)) return nullptr;
+    // The largest bitmap of kMaxSide a side at 32 bits, with room for its headers.
+    constexpr std::uintmax_t kMaxFile = 4 * kMaxSide * kMaxSide + 65536;
+    if (ec || size == 0 || size > kMaxFile) return nullptr;
     std::string bytes(static_cast<std::size_t>(size), '\0');
     std::ifstream in(nativePath, std::ios::binary);
     if (!in.read(bytes.data(), static_cast<std::streamsize>(size))) return nullptr;
-    if (!bmpComplete(bytes)) return nullptr;
+    if (!isBitmap(bytes)) return nullptr;
     int w = 0;
     int h = 0;
     int channels = 0;
