@@ -2,7 +2,7 @@
 // it: the game starts, "コンティニュー" opens the load menu over a frame
 // background the game has, a slot loads, and saving writes a sound file again.
 
-#include "tests/GameHarness.h"
+#include "tests/DataMenuHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 using namespace zb;
 using zb::test::Game;
 using zb::test::GameFolder;
+using namespace zb::test;
 
 namespace {
 
@@ -36,26 +37,6 @@ bool shows(TForm1& f, const Picture& p, const std::string& file) {
     const ImagePtr& have = p.picture();
     return want && have && have->width == want->width && have->height == want->height &&
            have->pixels == want->pixels;
-}
-
-// The data menu in the window layout.
-constexpr int kMenuLeft = 123;
-constexpr int kMenuTop = 104;
-constexpr int kRowTops[5] = {0, 11, 30, 49, 68};
-constexpr int kCursorTops[5] = {0, 5, 24, 43, 62};
-
-void hoverRow(Game& g, int row) {
-    g.platform.mouseMove(kMenuLeft + 30, kMenuTop + kRowTops[row] + 6);
-    g.flush();
-}
-
-void chooseSlot(Game& g, int row) {
-    hoverRow(g, row);
-    const int x = kMenuLeft + 9 + 244;
-    const int y = kMenuTop + kCursorTops[row] + 9;
-    g.platform.mouseMove(x, y);
-    g.flush();
-    g.click(x, y);
 }
 
 // The game's own slot file of a fresh game that has been saved on the map.
@@ -96,7 +77,7 @@ TEST(MasterFileFuzz, RandomBytesNeverLockThePlayerOut) {
         ASSERT_TRUE(g.platform.messages.empty()) << "the title comes up";
         ASSERT_FALSE(g.app.terminated());
 
-        g.click(450, 347); // "コンティニュー"
+        openLoadMenu(g);
         ASSERT_TRUE(g.platform.messages.empty())
             << (g.platform.messages.empty() ? "" : g.platform.messages[0]);
         ASSERT_FALSE(g.app.terminated());
@@ -117,7 +98,7 @@ TEST(MasterFileFuzz, RandomBytesNeverLockThePlayerOut) {
         g.run(200);
 
         // Saving writes a master file the next start reads cleanly.
-        g.click(494, 293); // the map's save button
+        pressSaveButton(g);
         ASSERT_EQ(f.screenMode, 11);
         EXPECT_TRUE(shows(f, *f.backImg, back));
         chooseSlot(g, 2);

@@ -1,7 +1,7 @@
 // The player's saves: the record's slot-file form, the slot files, the slot
 // stamps in the master file, and the data menu played with the mouse.
 
-#include "tests/GameHarness.h"
+#include "tests/DataMenuHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@ namespace fs = std::filesystem;
 using namespace zb;
 using zb::test::Game;
 using zb::test::GameFolder;
+using namespace zb::test;
 
 namespace {
 
@@ -108,42 +109,7 @@ fs::path slotFile(int n) {
     return fs::path("dat") / ("save0" + std::to_string(n) + ".bin");
 }
 
-// --- the data menu, played with the mouse (the window is not full screen) ---
-
-constexpr int kMenuLeft = 123; // savePanel in the form
-constexpr int kMenuTop = 104;
-constexpr int kRowTops[5] = {0, 11, 30, 49, 68};
-constexpr int kCursorTops[5] = {0, 5, 24, 43, 62};
-
-void openLoadMenu(Game& g) {
-    g.click(450, 347); // "コンティニュー"
-}
-
-void pressSaveButton(Game& g) {
-    g.click(494, 293); // the map's save button
-}
-
-// The pointer over row N's "SLOT N -" label.
-void hoverRow(Game& g, int row) {
-    g.platform.mouseMove(kMenuLeft + 30, kMenuTop + kRowTops[row] + 6);
-    g.flush();
-}
-
-// The pointer over row N's stamp.
-void hoverStamp(Game& g, int row) {
-    g.platform.mouseMove(kMenuLeft + 110, kMenuTop + kRowTops[row] + 6);
-    g.flush();
-}
-
-// Point at a row, slide onto the far end of the cursor bar and click it there.
-void chooseSlot(Game& g, int row) {
-    hoverRow(g, row);
-    const int x = kMenuLeft + 9 + 244;
-    const int y = kMenuTop + kCursorTops[row] + 9;
-    g.platform.mouseMove(x, y);
-    g.flush();
-    g.click(x, y);
-}
+// --- the data menu, played with the mouse (tests/DataMenuHarness.h) ---
 
 // A game on the map, loaded from a slot written beforehand.
 void startOnMapFrom(Game& g, int slot) {
