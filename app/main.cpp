@@ -1,6 +1,7 @@
 // ズィルボ on a real window (SDL2).
 
 #include "app/Game.h"
+#include "platform/sdl/SdlFolders.h"
 #include "platform/sdl/SdlPlatform.h"
 
 #include <cstdio>
@@ -16,5 +17,8 @@ int main() {
                      why.c_str());
         return 1;
     }
+    // Pictures and sounds beside the executable or where it was installed to;
+    // saves beside them, or in the player's own folder when that cannot be.
+    zb::useGameFolders(zb::sdlGameFolders(zb::sdlExecutableFolder()));
     return zb::runGame(*platform);
 }

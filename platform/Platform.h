@@ -117,8 +117,11 @@ class Platform {
 };
 
 // The game writes paths the way its files have always been named ("img\title.bmp");
-// this turns one into a path for this machine, relative to the working directory.
+// these turn one into a path for this machine (platform/GameFolders.h says
+// where): a picture, effect or music file in the data folder, a slot or the
+// master file ("dat\save01.bin", "dat\data.bin") in the save folder.
 std::string nativePath(const std::string& gamePath);
+std::string savePath(const std::string& gamePath);
 
 // Milliseconds since the machine started, 32 bits and wrapping, like the
 // multimedia timer: the clock a real machine paces the game by. Its value at

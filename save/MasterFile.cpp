@@ -55,7 +55,7 @@ bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std
 }
 
 bool TForm1::masterLoad() {
-    std::ifstream f(nativePath("dat\\data.bin"), std::ios::binary);
+    std::ifstream f(savePath("dat\\data.bin"), std::ios::binary);
     if (!f) return false;
     std::vector<std::uint8_t> bytes(1025);
     f.read(reinterpret_cast<char*>(bytes.data()), 1025);
@@ -66,7 +66,7 @@ bool TForm1::masterLoad() {
 
 bool TForm1::masterSave() {
     auto bytes = encodeMaster(master);
-    return writeFileAtomically(nativePath("dat\\data.bin"), bytes.data(), bytes.size());
+    return writeFileAtomically(savePath("dat\\data.bin"), bytes.data(), bytes.size());
 }
 
 } // namespace zb

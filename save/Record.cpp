@@ -80,7 +80,7 @@ std::int32_t get32(const RecordBytes& b, std::size_t at) {
 
 // "dat\save0N.bin"
 std::string slotPath(int slot) {
-    return nativePath("dat\\save0" + std::to_string(slot) + ".bin");
+    return savePath("dat\\save0" + std::to_string(slot) + ".bin");
 }
 
 bool validSlot(int slot) {

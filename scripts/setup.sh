@@ -10,6 +10,7 @@ packages=(
   libstb-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -218,4 +218,9 @@ Image islandMap();          // ゴミの山アイランド and the sea to the ma
 Image placeIcon(int place); // 1..20
 Image placePicture(int place); // 1..20: the photo of the place beside the map (90 x 74)
 
+// The game's icon for the desktop (GameIcon.cpp): PNG files with see-through
+// corners at 32, 64, 128 and 256 pixels, as themeDir/NxN/apps/name.png.
+// Returns how many were written, or -1.
+int writeGameIcons(const std::string& themeDir, const std::string& name);
+
 } // namespace zb::art

@@ -1,6 +1,6 @@
 // assetgen <gameDir>: draws the game's pictures into <gameDir>/img (and makes
-// <gameDir>/dat). Every picture is painted by code from fixed seeds, so two runs
-// write the same bytes.
+// <gameDir>/dat); assetgen --icons <themeDir> <name>: the desktop's icon. Every
+// picture is painted by code from fixed seeds, so two runs write the same bytes.
 #include "tools/assetgen/Art.h"
 #include "tools/assetgen/Audio.h"
 #include "tools/assetgen/Portraits.h"
@@ -77,8 +77,19 @@ std::vector<Output> outputs() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // assetgen --icons <themeDir> <name>: the desktop's icon, kept out of the
+    // game folder, which the game reads alone.
+    if (argc == 4 && std::string(argv[1]) == "--icons") {
+        const int icons = zb::art::writeGameIcons(argv[2], argv[3]);
+        if (icons < 0) {
+            std::fprintf(stderr, "assetgen: cannot write the icons into %s\n", argv[2]);
+            return 1;
+        }
+        std::printf("assetgen: %d icons in %s\n", icons, argv[2]);
+        return 0;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen <gameDir>\n");
+        std::fprintf(stderr, "usage: assetgen <gameDir> | assetgen --icons <themeDir> <name>\n");
         return 2;
     }
     namespace fs = std::filesystem;
