@@ -3,11 +3,13 @@
 #include "app/Game.h"
 #include "platform/sdl/SdlFolders.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "save/ProgressRecord.h"
 
 #include <cstdio>
 #include <string>
 
 int main() {
+    zb::letFileSizeLimitFailSaves();
     std::string why;
     auto platform = zb::SdlPlatform::create(why);
     if (!platform) {

@@ -107,17 +107,19 @@ void TForm1::dataCursorMouseDown(Control&, MouseButton button, ShiftState, int, 
         rec.savedMapTop = static_cast<std::int16_t>(map->top);
         rec.savedEyeLeft = static_cast<std::int16_t>(eye->left);
         rec.savedEyeTop = static_cast<std::int16_t>(eye->top);
-        // Both are tried whatever the other does. A slot that could not be
-        // written keeps its old stamp, so the menu never dates a save that
-        // did not happen.
-        const std::string oldStamp = master.slotStamps[row];
-        const bool stamped = tsSave(slot);
+        // The slot first, its stamp only once the slot is safely written: a
+        // save that fails, or a game killed between the two files, leaves the
+        // row dating the slot's earlier save, never one that did not happen.
+        // A stamp that could not be written is not kept either, so the menu
+        // shows what the master file holds.
         const bool written = dSave(slot);
-        if (stamped && !written) {
-            master.slotStamps[row] = oldStamp;
-            masterSave();
+        bool stamped = false;
+        if (written) {
+            const std::string oldStamp = master.slotStamps[row];
+            stamped = tsSave(slot);
+            if (!stamped) master.slotStamps[row] = oldStamp;
         }
-        if (stamped && written) {
+        if (written && stamped) {
             playSoundEffect(*this, kSeSlotChosen);
             dataLabel[row]->fontColour = kYellow;
             stampLabel[row]->fontColour = kYellow;

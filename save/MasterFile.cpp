@@ -1,10 +1,16 @@
 #include "app/UnitMain.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace zb {
 
@@ -34,24 +40,54 @@ void decodeMaster(const std::uint8_t* bytes, std::size_t size, MasterFile& m) {
     m.backImageNo = image[1024];
 }
 
-bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std::size_t size) {
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        if (!f) return false;
-        f.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(size));
-        f.flush();
-        if (!f) {
-            f.close();
-            std::remove(tmp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return false;
+namespace {
+
+// Every byte out, or false: a full disk or a file-size limit cuts a write short
+// and the next one reports why.
+bool writeAll(int fd, const std::uint8_t* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, bytes, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// After the rename the new name lives only in the folder's own blocks: flushing
+// the folder is what makes the save outlast a power cut. A folder that cannot be
+// opened for it or does not take a flush (some network and FUSE file systems)
+// has had all that can be done; only a flush that fails is a failed save.
+bool flushFolderOf(const std::string& path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const std::filesystem::path dir = parent.empty() ? std::filesystem::path(".") : parent;
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return true;
+    const bool flushed = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    ::close(fd);
+    return flushed;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std::size_t size) {
+    const std::string tmp = path + ".tmp";
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    // The bytes reach the disk before the name moves onto them, so the slot is
+    // either the old file or the whole new one, killed or unplugged.
+    bool ok = writeAll(fd, bytes, size) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    return flushFolderOf(path);
+}
+
+void letFileSizeLimitFailSaves() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool TForm1::masterLoad() {

@@ -27,6 +27,8 @@ struct ProgressRecord {
     std::uint8_t subImageAlt = 0;
     std::int16_t winCount = 0;
     std::int16_t loseCount = 0;
+
+    bool operator==(const ProgressRecord&) const = default;
 };
 
 // A slot file "dat\saveNN.bin" is the record byte for byte: 232 bytes, integers
@@ -54,9 +56,16 @@ std::array<std::uint8_t, 1025> encodeMaster(const MasterFile& m);
 // Reads the bytes present (a short file fills only its start).
 void decodeMaster(const std::uint8_t* bytes, std::size_t size, MasterFile& m);
 
-// Writes a whole file through a temporary file beside it and a rename, so a
-// failure never leaves a half-written file in place. False on any failure.
+// Writes a whole file through a temporary file beside it, flushed to the disk
+// before a rename puts it in place and the folder is flushed after, so neither a
+// failure, a killed game nor a power cut leaves a half-written file: the old
+// file stays or the new one is there whole. False on any failure.
 bool writeFileAtomically(const std::string& nativePath, const std::uint8_t* bytes,
                          std::size_t size);
+
+// A limit on file sizes (ulimit -f) ends a process that writes past it unless
+// the signal is ignored; ignored, the write fails and the save says
+// "セーブできませんでした". Called once at start-up.
+void letFileSizeLimitFailSaves();
 
 } // namespace zb
