@@ -65,34 +65,29 @@ void Application::handle(const InputEvent& ev) {
     dirty_ = true;
 }
 
-std::uint32_t Application::pump() {
+void Application::pump() {
     InputEvent ev;
     while (!terminated_ && platform_.pollEvent(ev))
         handle(ev);
-    if (terminated_) return 0;
+    if (terminated_) return;
 
-    std::uint32_t wait = kForever;
-    for (std::size_t i = 0; i < timers_.size(); ++i) {
-        if (!timers_[i].enabled) continue;
-        std::uint32_t now = platform_.timeGetTime();
-        if (since(timers_[i].next, now) >= 0) {
-            timers_[i].next = now + timers_[i].interval;
+    for (auto& timer : timers_) {
+        if (!timer.enabled) continue;
+        const std::uint32_t now = platform_.timeGetTime();
+        if (since(timer.next, now) >= 0) {
+            timer.next = now + timer.interval;
             // Timers keep time (the music's loop); one that changes the picture
             // calls invalidate() itself, so a still screen is not repainted.
-            timers_[i].onTimer();
-            if (terminated_) return 0;
-        }
-        if (timers_[i].enabled) {
-            std::int32_t left = since(platform_.timeGetTime(), timers_[i].next);
-            wait = std::min<std::uint32_t>(wait, left > 0 ? static_cast<std::uint32_t>(left) : 0);
+            timer.onTimer();
+            if (terminated_) return;
         }
     }
 
     if (idle_ && lastTick_) {
-        std::uint32_t now = platform_.timeGetTime();
+        const std::uint32_t now = platform_.timeGetTime();
         // On the wrapping clock, like the timers: a clock past its half-way mark
         // reads as negative and must still count forward.
-        std::int32_t elapsed = since(static_cast<std::uint32_t>(*lastTick_), now);
+        const std::int32_t elapsed = since(static_cast<std::uint32_t>(*lastTick_), now);
         if (elapsed >= 0 && static_cast<std::uint32_t>(elapsed) >= idle_.period) {
             // The step may install another handler or none; the time stored after
             // it belongs to whichever is installed now, exactly as the game expects.
@@ -101,12 +96,28 @@ std::uint32_t Application::pump() {
             dirty_ = true;
             platform_.sleep(1);
             if (lastTick_) *lastTick_ = static_cast<std::int32_t>(platform_.timeGetTime());
-            wait = 0;
-        } else {
-            std::uint32_t left =
-                elapsed < 0 ? idle_.period : idle_.period - static_cast<std::uint32_t>(elapsed);
-            wait = std::min(wait, left);
         }
+    }
+}
+
+std::uint32_t Application::untilDue() {
+    const std::uint32_t now = platform_.timeGetTime();
+    std::uint32_t wait = kForever;
+    for (const auto& timer : timers_) {
+        if (!timer.enabled) continue;
+        const std::int32_t left = since(now, timer.next);
+        wait = std::min<std::uint32_t>(wait, left > 0 ? static_cast<std::uint32_t>(left) : 0);
+    }
+    if (idle_ && lastTick_) {
+        const std::int32_t elapsed = since(static_cast<std::uint32_t>(*lastTick_), now);
+        // A clock read before the last step's (it cannot go back on a real
+        // machine) waits one period rather than forever.
+        std::uint32_t left = idle_.period;
+        if (elapsed >= 0)
+            left = static_cast<std::uint32_t>(elapsed) >= idle_.period
+                       ? 0
+                       : idle_.period - static_cast<std::uint32_t>(elapsed);
+        wait = std::min(wait, left);
     }
     return wait;
 }
@@ -114,37 +125,50 @@ std::uint32_t Application::pump() {
 void Application::paintIfDirty() {
     if (!dirty_ || !form_) return;
     dirty_ = false;
-    if (frame_.width != form_->width || frame_.height != form_->height)
-        frame_ = Image(form_->width, form_->height);
-    renderTree(*form_, frame_);
+    if (back_.width != form_->width || back_.height != form_->height)
+        back_ = Image(form_->width, form_->height);
+    renderTree(*form_, back_);
     ++framesPainted_;
+    // Most steps of a waiting scene or a still map change nothing on screen:
+    // only a frame that differs from the one shown is handed to the window.
+    if (back_.width == frame_.width && back_.height == frame_.height &&
+        back_.pixels == frame_.pixels)
+        return;
+    std::swap(frame_, back_);
+    ++framesShown_;
     platform_.present(frame_.pixels.data(), frame_.width, frame_.height);
 }
 
-void Application::run() {
-    while (!terminated_) {
-        std::uint32_t wait = pump();
-        if (terminated_) break;
-        if (wait > 0) {
-            paintIfDirty();
-            platform_.waitEvent(wait);
-        }
+void Application::loopOnce(const std::uint32_t* end) {
+    pump();
+    if (terminated_) return;
+    if (untilDue() == 0) return; // more is due at once: no time to show a frame
+    paintIfDirty();
+    // What is left after painting: a step comes exactly one period after the
+    // last, however long the frame took to paint and show.
+    std::uint32_t wait = untilDue();
+    if (end != nullptr) {
+        const std::int32_t left = since(platform_.timeGetTime(), *end);
+        wait = std::min<std::uint32_t>(wait, left > 0 ? static_cast<std::uint32_t>(left) : 0);
     }
+    if (wait > 0) platform_.waitEvent(wait);
+}
+
+void Application::run() {
+    while (!terminated_)
+        loopOnce(nullptr);
 }
 
 void Application::runFor(std::uint32_t ms) {
     const std::uint32_t end = platform_.timeGetTime() + ms;
     while (!terminated_) {
-        std::uint32_t wait = pump();
-        if (terminated_) break;
-        std::int32_t left = since(platform_.timeGetTime(), end);
-        if (left <= 0) break;
-        if (wait > 0) {
-            paintIfDirty();
-            platform_.waitEvent(std::min(wait, static_cast<std::uint32_t>(left)));
+        if (since(platform_.timeGetTime(), end) <= 0) {
+            pump(); // what is due at the last moment still happens
+            break;
         }
+        loopOnce(&end);
     }
-    paintIfDirty();
+    if (!terminated_) paintIfDirty();
 }
 
 } // namespace zb

@@ -4,8 +4,8 @@
 // handler, which the loop calls whenever no input is pending; a handler steps when
 // its period has passed since its last step, then the loop sleeps 1 ms and stores
 // the clock as the time of that step. Timers (the 100 ms music timer) fire on the
-// same thread. Between steps the loop waits for input or for the next due moment
-// instead of spinning.
+// same thread. Between steps the loop paints the frame, shows it if it changed,
+// and waits for input or for the next due moment instead of spinning.
 
 #include "platform/Platform.h"
 #include "ui/Image.h"
@@ -62,12 +62,14 @@ class Application {
     // until terminated. Returns at once when terminated.
     void runFor(std::uint32_t ms);
 
-    // The last painted frame (the form's client area).
+    // The frame on the window now (the form's client area).
     const Image& frame() const { return frame_; }
-    // Paints the form now if anything may have changed, and shows it.
+    // Paints the form now if anything may have changed, and shows it when it
+    // differs from the frame on the window.
     void paintIfDirty();
     void invalidate() { dirty_ = true; }
     std::uint64_t framesPainted() const { return framesPainted_; }
+    std::uint64_t framesShown() const { return framesShown_; }
 
     // Called when the window is asked to close; returns whether to close.
     std::function<void()> onClose;
@@ -80,9 +82,13 @@ class Application {
         std::uint32_t next = 0;
     };
 
-    // One pass: pending input, due timers, the idle step. Returns how long the
-    // loop may wait before something is due.
-    std::uint32_t pump();
+    // One pass: pending input, due timers, the idle step if its period is over.
+    void pump();
+    // How long until a timer or the idle step is due (0: now).
+    std::uint32_t untilDue();
+    // A pass, then the frame, then a wait for input or the next due moment, at
+    // most until `end` when given.
+    void loopOnce(const std::uint32_t* end);
     void handle(const InputEvent& ev);
 
     Platform& platform_;
@@ -95,8 +101,10 @@ class Application {
     int lastX_ = 0;
     int lastY_ = 0;
     bool dirty_ = true;
-    Image frame_;
+    Image frame_; // shown
+    Image back_;  // painted, compared with the one shown
     std::uint64_t framesPainted_ = 0;
+    std::uint64_t framesShown_ = 0;
 };
 
 } // namespace zb
