@@ -26,6 +26,7 @@
 //   weatherBack             36 x 22  weather panel no
 #include "app/RacePictures.h"
 
+#include "app/StockPictures.h"
 #include "ui/Draw.h"
 
 #include <utility>
@@ -594,11 +595,6 @@ void drawRacePictures(std::map<std::string, ImagePtr>& p) {
     p["SigBoxRight"] = signalBox(true);
     p["SignalBar"] = signalRail();
     p["pi"] = signalMarker();
-    // The win picture's glow cycle: win2 .. win6, then win again.
-    p["win"] = resultWord("WIN", 0, true);
-    for (int k = 2; k <= 6; ++k)
-        p["win" + std::to_string(k)] = resultWord("WIN", k - 1, true);
-    p["lose"] = resultWord("LOSE", 0, false);
     p["audience1"] = crowd(false);
     p["audience2"] = crowd(true);
     p["flying"] = flyingNotice();
@@ -608,6 +604,16 @@ void drawRacePictures(std::map<std::string, ImagePtr>& p) {
     p["wIconWindy"] = weatherIcon(2);
     p["wIconNo"] = weatherIcon(3);
     p["weatherBack"] = weatherBack();
+}
+
+void paintResultPicturesLater(StockPictures& stock) {
+    // Only a finished race shows them, never the title: each is painted when the
+    // result first asks for it (a few milliseconds) rather than at start.
+    // The win picture's glow cycle: win2 .. win6, then win again.
+    stock.paintLater("win", [] { return resultWord("WIN", 0, true); });
+    for (int k = 2; k <= 6; ++k)
+        stock.paintLater("win" + std::to_string(k), [k] { return resultWord("WIN", k - 1, true); });
+    stock.paintLater("lose", [] { return resultWord("LOSE", 0, false); });
 }
 
 } // namespace zb

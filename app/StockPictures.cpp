@@ -28,8 +28,9 @@
 //   hintLeft 28 x 11, hintRight 30 x 11, grup1/2 and grdown1/2 26 x 26,
 //   brake1/2 28 x 54, guidebar 104 x 8, guide 9 x 14, sigback 122 x 54,
 //   SigBoxLeft/Right 15 x 30, SignalBar 70 x 10, pi 12 x 30,
-//   win, win2..win6, lose 130 x 46, audience1/2 136 x 38, flying 106 x 40,
-//   rainPict 514 x 100, wIconSunny/Rainy/Windy/No 18 x 18, weatherBack 36 x 22 (solid)
+//   win, win2..win6, lose 130 x 46 (painted when first shown), audience1/2
+//   136 x 38, flying 106 x 40, rainPict 514 x 100, wIconSunny/Rainy/Windy/No
+//   18 x 18, weatherBack 36 x 22 (solid)
 // and the shop's, drawn in shop/ShopPictures.cpp: itemBack1, itemBack2 515 x 272
 // (solid), legend 92 x 16;
 // the story's, drawn in story/ScenePictures.cpp: facePHMS1..4 100 x 100 (solid),
@@ -403,6 +404,7 @@ StockPictures::StockPictures() {
     for (int i = 1; i <= 4; ++i)
         p["icNoise" + std::to_string(i)] = noiseFrame(i);
     drawRacePictures(p);
+    paintResultPicturesLater(*this);
     drawShopPictures(p);
     drawScenePictures(*this);
     drawSchoolPictures(p);

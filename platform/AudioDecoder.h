@@ -1,9 +1,10 @@
 #pragma once
 // Reading the game's sound files with FFmpeg's libraries: the length of a wave
-// effect or a compressed music piece from its header, and a whole piece decoded
-// into memory as signed 16-bit samples at the rate the mixer plays.
+// effect or a compressed music piece from its header, and a piece decoded as
+// signed 16-bit samples at the rate the mixer plays, whole or a block at a time.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,5 +37,16 @@ struct DecodedAudio {
 // Nothing when the file cannot be opened or decoded; a stream that breaks off
 // keeps what was decoded before the break.
 std::optional<DecodedAudio> decodeAudio(const std::string& path, int sampleRate, int channels);
+
+// Takes each block of decoded samples (interleaved, a whole number of frames) as
+// it comes; false stops the decoding there.
+using SampleSink = std::function<bool(const std::int16_t* samples, std::size_t count)>;
+
+// The same decoding, handing the samples over a block at a time while it runs,
+// so a player can start before the end is decoded. False when the file cannot be
+// opened or decoded at all; a stream that breaks off, or a sink that stops it,
+// still counts as decoded up to there.
+bool decodeAudioBlocks(const std::string& path, int sampleRate, int channels,
+                       const SampleSink& sink);
 
 } // namespace zb::audio

@@ -1,14 +1,16 @@
 #include "platform/sdl/SdlAudio.h"
 
-#include "platform/AudioDecoder.h"
 #include "platform/SilentAudio.h"
+#include "platform/StreamedMusic.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
-#include <cstring>
+#include <condition_variable>
+#include <deque>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -23,36 +25,54 @@ constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024; // about 23 ms: an effect starts with the click
 constexpr int kEffectChannels = 32; // effects 1..31 may all be open at once
 
-// One mixer channel per open effect: the handle is the channel's number.
+// One mixer channel per open effect: the handle is the channel's number. The
+// wave files are read and converted on a loader thread, so opening the start's
+// 18 effects costs the game's thread only a look at each file; an effect played
+// before its loading is done waits for it, which at worst is one small file.
 class MixerEffects : public EffectMixer {
   public:
-    MixerEffects(int rate, int bytesPerFrame) : rate_(rate), bytesPerFrame_(bytesPerFrame) {
+    MixerEffects(int rate, int bytesPerFrame)
+        : rate_(rate), bytesPerFrame_(bytesPerFrame), loader_([this] { loadInTurn(); }) {
         Mix_AllocateChannels(kEffectChannels);
     }
     ~MixerEffects() override {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            quit_ = true;
+        }
+        wake_.notify_all();
+        loader_.join();
         for (std::size_t i = 0; i < slots_.size(); ++i)
-            if (slots_[i].chunk != nullptr) unload(static_cast<int>(i));
+            if (slots_[i].used) unload(static_cast<int>(i));
     }
 
     int load(const std::string& nativePath) override {
-        Mix_Chunk* chunk = Mix_LoadWAV(nativePath.c_str());
-        if (chunk == nullptr) return -1;
+        // A file that is not there fails the open at once, as before.
+        if (!readable(nativePath)) return -1;
         std::size_t i = 0;
-        while (i < slots_.size() && slots_[i].chunk != nullptr)
-            ++i;
-        if (i == slots_.size()) slots_.emplace_back();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            while (i < slots_.size() && slots_[i].used)
+                ++i;
+            if (i == slots_.size()) slots_.emplace_back();
+            slots_[i] = Slot{};
+            slots_[i].used = true;
+            slots_[i].path = nativePath;
+            pending_.push_back(i);
+        }
+        wake_.notify_all();
         if (static_cast<int>(slots_.size()) > Mix_AllocateChannels(-1))
             Mix_AllocateChannels(static_cast<int>(slots_.size()));
-        slots_[i].chunk = chunk;
         return static_cast<int>(i);
     }
 
     void play(int handle, std::uint32_t fromMs) override {
-        Slot& s = slots_.at(static_cast<std::size_t>(handle));
+        Slot& s = loaded(handle);
         // Starting anew on a sounding channel cuts it off first: a restart.
         Mix_HaltChannel(handle);
         dropTail(s);
         Mix_Chunk* chunk = s.chunk;
+        if (chunk == nullptr) return; // not a sound after all: silent
         if (fromMs > 0) {
             const std::uint64_t frames = static_cast<std::uint64_t>(fromMs) * rate_ / 1000;
             const Uint32 skip = static_cast<Uint32>(
@@ -70,104 +90,88 @@ class MixerEffects : public EffectMixer {
     bool playing(int handle) override { return Mix_Playing(handle) != 0; }
 
     void unload(int handle) override {
-        Slot& s = slots_.at(static_cast<std::size_t>(handle));
+        Slot& s = loaded(handle);
         Mix_HaltChannel(handle);
         dropTail(s);
-        Mix_FreeChunk(s.chunk);
-        s.chunk = nullptr;
+        if (s.chunk != nullptr) Mix_FreeChunk(s.chunk);
+        std::lock_guard<std::mutex> lock(mutex_);
+        s = Slot{};
     }
 
   private:
     struct Slot {
-        Mix_Chunk* chunk = nullptr;
-        Mix_Chunk* tail = nullptr; // a late start's view into `chunk`
+        bool used = false;
+        bool ready = false; // the loader is done with it
+        std::string path;
+        Mix_Chunk* chunk = nullptr; // null when the file held no sound
+        Mix_Chunk* tail = nullptr;  // a late start's view into `chunk`
     };
     static void dropTail(Slot& s) {
         if (s.tail != nullptr) Mix_FreeChunk(s.tail);
         s.tail = nullptr;
     }
+    static bool readable(const std::string& path) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        ::close(fd);
+        return true;
+    }
+
+    // The slot once its file is loaded, waiting for the loader if need be.
+    Slot& loaded(int handle) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        Slot& s = slots_.at(static_cast<std::size_t>(handle));
+        done_.wait(lock, [&] { return s.ready; });
+        return s;
+    }
+
+    // The loader thread: the files in the order they were opened.
+    void loadInTurn() {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return quit_ || !pending_.empty(); });
+            if (pending_.empty()) return; // quitting, nothing left to load
+            const std::size_t i = pending_.front();
+            pending_.pop_front();
+            const std::string path = slots_[i].path;
+            lock.unlock();
+            Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+            lock.lock();
+            slots_[i].chunk = chunk;
+            slots_[i].ready = true;
+            done_.notify_all();
+        }
+    }
+
     std::uint64_t rate_;
     std::uint64_t bytesPerFrame_;
+    // Guards the slots' list, `ready`, `chunk` and the queue between the game's
+    // thread and the loader; the game's thread alone plays and frees chunks.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable done_;
     std::vector<Slot> slots_;
+    std::deque<std::size_t> pending_;
+    bool quit_ = false;
+    std::thread loader_; // last: it starts once everything above is ready
 };
 
-// The music, decoded whole into memory at the mixer's rate and handed to the
-// mixer's music hook a buffer at a time. The hook runs on the audio thread; the
-// game's thread changes the piece and its state under the same lock.
-class MixerMusic : public MusicPlayer {
+// The music on the mixer's music hook. The hook runs on the audio thread and
+// takes what the player has decoded so far; opening a piece returns at once.
+class MixerMusic : public StreamedMusic {
   public:
-    MixerMusic(int rate, int channels) : rate_(rate), channels_(channels) {
+    MixerMusic(int rate, int channels) : StreamedMusic(rate, channels) {
         Mix_HookMusic(&MixerMusic::feed, this);
     }
+    // The hook is gone before the player and its samples are.
     ~MixerMusic() override { Mix_HookMusic(nullptr, nullptr); }
-
-    bool open(const std::string& gamePath) override {
-        close();
-        auto decoded = audio::decodeAudio(nativePath(gamePath), rate_, channels_);
-        if (!decoded) return false;
-        std::lock_guard<std::mutex> lock(mutex_);
-        pcm_ = std::move(decoded->samples);
-        position_ = 0;
-        mode_ = MusicMode::Stopped;
-        return true;
-    }
-
-    bool play() override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (mode_ == MusicMode::Closed) return false;
-        if (position_ >= pcm_.size()) position_ = 0;
-        mode_ = MusicMode::Playing;
-        return true;
-    }
-
-    void pause() override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (mode_ == MusicMode::Playing)
-            mode_ = MusicMode::Paused;
-        else if (mode_ == MusicMode::Paused)
-            mode_ = MusicMode::Playing;
-    }
-
-    void stop() override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (mode_ != MusicMode::Closed) mode_ = MusicMode::Stopped;
-    }
-
-    void close() override {
-        std::vector<std::int16_t> old;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            old.swap(pcm_);
-            position_ = 0;
-            mode_ = MusicMode::Closed;
-        }
-        // `old` is freed here, outside the lock the audio thread waits on.
-    }
-
-    MusicMode mode() override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return mode_;
-    }
 
   private:
     static void SDLCALL feed(void* self, Uint8* stream, int len) {
-        auto& m = *static_cast<MixerMusic*>(self);
-        std::lock_guard<std::mutex> lock(m.mutex_);
-        // The mixer hands over silence; a piece that is not playing leaves it so.
-        if (m.mode_ != MusicMode::Playing) return;
-        const std::size_t want = static_cast<std::size_t>(len) / sizeof(std::int16_t);
-        const std::size_t n = std::min(want, m.pcm_.size() - m.position_);
-        std::memcpy(stream, m.pcm_.data() + m.position_, n * sizeof(std::int16_t));
-        m.position_ += n;
-        if (m.position_ >= m.pcm_.size()) m.mode_ = MusicMode::Stopped;
+        // The mixer hands over silence; what is not written stays so.
+        static_cast<MixerMusic*>(self)->fill(reinterpret_cast<std::int16_t*>(stream),
+                                             static_cast<std::size_t>(len) / sizeof(std::int16_t));
     }
-
-    const int rate_;
-    const int channels_;
-    std::mutex mutex_;
-    std::vector<std::int16_t> pcm_;
-    std::size_t position_ = 0; // in samples, a multiple of the channel count
-    MusicMode mode_ = MusicMode::Closed;
 };
 
 // While the sound device is looked for, the system's audio libraries may print

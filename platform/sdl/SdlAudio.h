@@ -1,9 +1,10 @@
 #pragma once
 // Sound on a real machine, with SDL_mixer: each open effect has a mixer channel
 // of its own, so several sound at once and each restarts at once; the music is
-// decoded into memory with FFmpeg and fed to the mixer's music hook. When no
-// sound device opens, the same commands and the same player run on the silent,
-// clock-timed versions instead, and the game carries on without sound.
+// decoded with FFmpeg on a worker thread while it already plays through the
+// mixer's music hook. When no sound device opens, the same commands and the same
+// player run on the silent, clock-timed versions instead, and the game carries
+// on without sound.
 
 #include "platform/Platform.h"
 #include "platform/SoundCommands.h"

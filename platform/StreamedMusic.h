@@ -1,0 +1,96 @@
+#pragma once
+// The music player a sound device plays from: opening a piece only looks that
+// its file is there, and a worker thread reads and decodes it into memory behind
+// the game's back while the piece already plays. The device's audio thread pulls samples with
+// `fill`; until the first ones are decoded it hears silence and the piece waits
+// at its start. At its end the piece stops, so the game's 100 ms timer plays it
+// again from the start, which is all in memory by then. Only the piece that is
+// open is kept; closing it gives its memory back to the system.
+
+#include "platform/Platform.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace zb {
+
+// Decoded samples in pages of their own, so a closed piece's memory goes back
+// to the system at once rather than staying in the heap for the next one.
+class PcmPages {
+  public:
+    PcmPages() = default;
+    PcmPages(PcmPages&& other) noexcept { swap(other); }
+    PcmPages& operator=(PcmPages&& other) noexcept {
+        PcmPages(std::move(other)).swap(*this);
+        return *this;
+    }
+    PcmPages(const PcmPages&) = delete;
+    PcmPages& operator=(const PcmPages&) = delete;
+    ~PcmPages();
+
+    // False when the system has no memory left for that much.
+    bool reserve(std::size_t samples);
+    bool append(const std::int16_t* samples, std::size_t count);
+    const std::int16_t* data() const { return data_; }
+    std::size_t size() const { return size_; }
+    std::size_t capacity() const { return capacity_; }
+    void swap(PcmPages& other) noexcept;
+
+  private:
+    std::int16_t* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+class StreamedMusic : public MusicPlayer {
+  public:
+    // Samples are decoded at the device's rate and channel count (1 or 2).
+    StreamedMusic(int rate, int channels) : rate_(rate), channels_(channels) {}
+    StreamedMusic(const StreamedMusic&) = delete;
+    StreamedMusic& operator=(const StreamedMusic&) = delete;
+    ~StreamedMusic() override { close(); }
+
+    // True at once for a file that is there; the samples follow on the worker.
+    // A file that then yields no samples at all (no music, or no decoder for
+    // it) leaves the player closed, as if the open had failed.
+    bool open(const std::string& gamePath) override;
+    bool play() override;
+    void pause() override;
+    void stop() override;
+    // Stops a decoding that still runs and waits for it before the samples go.
+    void close() override;
+    MusicMode mode() override;
+
+    // The audio thread's side: writes up to `count` samples (interleaved) of a
+    // playing piece over `out` and leaves the rest as it was (the device's
+    // silence). Returns how many it wrote.
+    std::size_t fill(std::int16_t* out, std::size_t count);
+
+    // For tests and benchmarks: waits until the piece open now is decoded whole
+    // (or its decoding has given up); true when there is one.
+    bool waitDecoded();
+    // Samples decoded so far, and where the piece stands, in samples.
+    std::size_t decodedSamples();
+    std::size_t positionSamples();
+
+  private:
+    void decode(std::string nativeFile);
+
+    const int rate_;
+    const int channels_;
+    std::mutex mutex_;
+    std::condition_variable decodedCv_;
+    PcmPages pcm_;
+    std::size_t position_ = 0; // in samples, a multiple of the channel count
+    bool decoding_ = false;    // the worker may still add samples
+    MusicMode mode_ = MusicMode::Closed;
+    std::atomic<bool> cancel_{false};
+    std::thread worker_; // only the game's thread starts and joins it
+};
+
+} // namespace zb
