@@ -11,6 +11,7 @@ packages=(
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   desktop-file-utils appstream
+  clang libclang-rt-dev # the fuzz targets: clang and its libFuzzer runtime
 )
 
 missing=()
