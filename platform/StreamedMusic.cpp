@@ -61,8 +61,26 @@ bool PcmPages::append(const std::int16_t* samples, std::size_t count) {
     return true;
 }
 
+StreamedMusic::~StreamedMusic() {
+    close();
+    collectWorkers(true);
+}
+
+void StreamedMusic::collectWorkers(bool all) {
+    for (auto it = workers_.begin(); it != workers_.end();) {
+        if (all || !it->piece->decoding) {
+            it->piece->cancel = true;
+            it->thread.join(); // done, or about to return
+            it = workers_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
 bool StreamedMusic::open(const std::string& gamePath) {
     close();
+    collectWorkers(false);
     if (rate_ <= 0 || channels_ < 1 || channels_ > 2) return false;
     const std::string file = nativePath(gamePath);
     // A piece that is not there fails at once. Everything else, even reading
@@ -71,52 +89,69 @@ bool StreamedMusic::open(const std::string& gamePath) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     ::close(fd);
+    auto piece = std::make_shared<Piece>();
     {
         std::lock_guard<std::mutex> lock(mutex_);
+        piece_ = piece;
         position_ = 0;
-        decoding_ = true;
         mode_ = MusicMode::Stopped;
     }
-    cancel_ = false;
-    worker_ = std::thread(&StreamedMusic::decode, this, file);
+    workers_.push_back(
+        Worker{std::thread(&StreamedMusic::decode, piece, file, rate_, channels_), piece});
     return true;
 }
 
-void StreamedMusic::decode(std::string nativeFile) {
+void StreamedMusic::decode(const std::shared_ptr<Piece>& piece, const std::string& nativeFile,
+                           int rate, int channels) {
+    Piece& p = *piece;
     if (const auto info = audio::probeAudio(nativeFile); info && info->sampleRate > 0) {
         // Room for the whole piece at once, so the device seldom waits on a copy.
         const std::size_t frames = static_cast<std::size_t>(info->frames) *
-                                       static_cast<std::size_t>(rate_) /
+                                       static_cast<std::size_t>(rate) /
                                        static_cast<std::size_t>(info->sampleRate) +
-                                   kSpareSeconds * static_cast<std::size_t>(rate_);
-        std::lock_guard<std::mutex> lock(mutex_);
-        pcm_.reserve(frames * static_cast<std::size_t>(channels_));
+                                   kSpareSeconds * static_cast<std::size_t>(rate);
+        std::lock_guard<std::mutex> lock(p.mutex);
+        p.pcm.reserve(frames * static_cast<std::size_t>(channels));
     }
-    audio::decodeAudioBlocks(nativeFile, rate_, channels_,
-                             [this](const std::int16_t* samples, std::size_t count) {
-                                 if (cancel_) return false;
-                                 std::lock_guard<std::mutex> lock(mutex_);
+    audio::decodeAudioBlocks(nativeFile, rate, channels,
+                             [&p](const std::int16_t* samples, std::size_t count) {
+                                 if (p.cancel) return false;
+                                 std::lock_guard<std::mutex> lock(p.mutex);
                                  // Out of memory: the piece ends where it got to.
-                                 return pcm_.append(samples, count);
+                                 return p.pcm.append(samples, count);
                              });
-    std::lock_guard<std::mutex> lock(mutex_);
-    decoding_ = false;
-    // Nothing came out of it: the file cannot be played, as if the open failed.
-    if (pcm_.size() == 0 && !cancel_) mode_ = MusicMode::Closed;
-    decodedCv_.notify_all();
+    PcmPages dropped;
+    {
+        std::lock_guard<std::mutex> lock(p.mutex);
+        // Nothing came out of it: the file cannot be played.
+        if (p.pcm.size() == 0 && !p.cancel) p.failed = true;
+        // A piece let go of gives its samples back now, not when collected.
+        if (p.cancel) dropped.swap(p.pcm);
+        p.decoding = false;
+        p.decodedCv.notify_all();
+    }
+}
+
+void StreamedMusic::settle() {
+    if (piece_ && piece_->failed) mode_ = MusicMode::Closed;
 }
 
 bool StreamedMusic::play() {
     std::lock_guard<std::mutex> lock(mutex_);
+    settle();
     if (mode_ == MusicMode::Closed) return false;
-    // From the end it rewinds; a piece still being decoded has no end yet.
-    if (!decoding_ && position_ >= pcm_.size()) position_ = 0;
+    {
+        // From the end it rewinds; a piece still being decoded has no end yet.
+        std::lock_guard<std::mutex> pieceLock(piece_->mutex);
+        if (!piece_->decoding && position_ >= piece_->pcm.size()) position_ = 0;
+    }
     mode_ = MusicMode::Playing;
     return true;
 }
 
 void StreamedMusic::pause() {
     std::lock_guard<std::mutex> lock(mutex_);
+    settle();
     if (mode_ == MusicMode::Playing)
         mode_ = MusicMode::Paused;
     else if (mode_ == MusicMode::Paused)
@@ -125,52 +160,63 @@ void StreamedMusic::pause() {
 
 void StreamedMusic::stop() {
     std::lock_guard<std::mutex> lock(mutex_);
+    settle();
     if (mode_ != MusicMode::Closed) mode_ = MusicMode::Stopped;
 }
 
 void StreamedMusic::close() {
-    cancel_ = true;
-    // The worker gives up at its next block; it takes the lock to hand that
-    // block over, so the wait happens outside it.
-    if (worker_.joinable()) worker_.join();
-    PcmPages old;
+    std::shared_ptr<Piece> old;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        old.swap(pcm_);
+        old.swap(piece_);
         position_ = 0;
-        decoding_ = false;
         mode_ = MusicMode::Closed;
     }
-    // `old` is given back here, outside the lock the audio thread waits on.
+    // The audio thread can no longer reach it; its worker, if any, stops at
+    // its next block. Whichever lets go of it last frees the samples, outside
+    // the lock the audio thread waits on.
+    if (old) old->cancel = true;
 }
 
 MusicMode StreamedMusic::mode() {
     std::lock_guard<std::mutex> lock(mutex_);
+    settle();
     return mode_;
 }
 
 std::size_t StreamedMusic::fill(std::int16_t* out, std::size_t count) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (mode_ != MusicMode::Playing) return 0;
+    if (mode_ != MusicMode::Playing || !piece_) return 0;
+    Piece& p = *piece_;
+    std::lock_guard<std::mutex> pieceLock(p.mutex);
     // Whole frames only, so the sides never swap.
     count -= count % static_cast<std::size_t>(channels_);
-    const std::size_t n = std::min(count, pcm_.size() - position_);
-    if (n > 0) std::memcpy(out, pcm_.data() + position_, n * sizeof(std::int16_t));
+    const std::size_t n = std::min(count, p.pcm.size() - position_);
+    if (n > 0) std::memcpy(out, p.pcm.data() + position_, n * sizeof(std::int16_t));
     position_ += n;
     // Caught up with a decoding that still runs: silence, and the piece waits.
-    if (position_ >= pcm_.size() && !decoding_) mode_ = MusicMode::Stopped;
+    if (position_ >= p.pcm.size() && !p.decoding)
+        mode_ = p.failed ? MusicMode::Closed : MusicMode::Stopped;
     return n;
 }
 
 bool StreamedMusic::waitDecoded() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    decodedCv_.wait(lock, [this] { return !decoding_; });
-    return mode_ != MusicMode::Closed;
+    std::shared_ptr<Piece> piece;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        piece = piece_;
+    }
+    if (!piece) return false;
+    std::unique_lock<std::mutex> lock(piece->mutex);
+    piece->decodedCv.wait(lock, [&] { return !piece->decoding; });
+    return !piece->failed;
 }
 
 std::size_t StreamedMusic::decodedSamples() {
     std::lock_guard<std::mutex> lock(mutex_);
-    return pcm_.size();
+    if (!piece_) return 0;
+    std::lock_guard<std::mutex> pieceLock(piece_->mutex);
+    return piece_->pcm.size();
 }
 
 std::size_t StreamedMusic::positionSamples() {

@@ -13,9 +13,11 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace zb {
 
@@ -53,7 +55,8 @@ class StreamedMusic : public MusicPlayer {
     StreamedMusic(int rate, int channels) : rate_(rate), channels_(channels) {}
     StreamedMusic(const StreamedMusic&) = delete;
     StreamedMusic& operator=(const StreamedMusic&) = delete;
-    ~StreamedMusic() override { close(); }
+    // Waits for every worker still running, so none outlives the player.
+    ~StreamedMusic() override;
 
     // True at once for a file that is there; the samples follow on the worker.
     // A file that then yields no samples at all (no music, or no decoder for
@@ -62,7 +65,10 @@ class StreamedMusic : public MusicPlayer {
     bool play() override;
     void pause() override;
     void stop() override;
-    // Stops a decoding that still runs and waits for it before the samples go.
+    // Lets go of the piece at once. A decoding that still runs is told to stop
+    // and gives the samples back itself when it does, so closing never waits
+    // for it (a worker may be loading the decoder's libraries or reading a cold
+    // disk); the next open collects the workers that have finished.
     void close() override;
     MusicMode mode() override;
 
@@ -79,18 +85,33 @@ class StreamedMusic : public MusicPlayer {
     std::size_t positionSamples();
 
   private:
-    void decode(std::string nativeFile);
+    // One opened piece, shared by the player and the worker decoding it.
+    struct Piece {
+        std::mutex mutex; // guards `pcm`; taken after the player's
+        std::condition_variable decodedCv;
+        PcmPages pcm;
+        std::atomic<bool> decoding{true}; // cleared under `mutex` after the last block
+        std::atomic<bool> failed{false};  // nothing could be decoded
+        std::atomic<bool> cancel{false};
+    };
+    struct Worker {
+        std::thread thread;
+        std::shared_ptr<Piece> piece;
+    };
+    static void decode(const std::shared_ptr<Piece>& piece, const std::string& nativeFile, int rate,
+                       int channels);
+    // Joins the workers that are done; with `all`, every one, waiting.
+    void collectWorkers(bool all);
+    // A piece that turned out undecodable closes the player (under `mutex_`).
+    void settle();
 
     const int rate_;
     const int channels_;
-    std::mutex mutex_;
-    std::condition_variable decodedCv_;
-    PcmPages pcm_;
+    std::mutex mutex_; // guards the three below, shared with the audio thread
+    std::shared_ptr<Piece> piece_;
     std::size_t position_ = 0; // in samples, a multiple of the channel count
-    bool decoding_ = false;    // the worker may still add samples
     MusicMode mode_ = MusicMode::Closed;
-    std::atomic<bool> cancel_{false};
-    std::thread worker_; // only the game's thread starts and joins it
+    std::vector<Worker> workers_; // the game's thread alone
 };
 
 } // namespace zb
