@@ -80,7 +80,6 @@ void StreamedMusic::collectWorkers(bool all) {
 
 bool StreamedMusic::open(const std::string& gamePath) {
     close();
-    collectWorkers(false);
     if (rate_ <= 0 || channels_ < 1 || channels_ > 2) return false;
     const std::string file = nativePath(gamePath);
     // A piece that is not there fails at once. Everything else, even reading
@@ -176,6 +175,9 @@ void StreamedMusic::close() {
     // its next block. Whichever lets go of it last frees the samples, outside
     // the lock the audio thread waits on.
     if (old) old->cancel = true;
+    old.reset();
+    // A worker that is done still holds its piece until it is collected.
+    collectWorkers(false);
 }
 
 MusicMode StreamedMusic::mode() {

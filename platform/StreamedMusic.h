@@ -68,7 +68,7 @@ class StreamedMusic : public MusicPlayer {
     // Lets go of the piece at once. A decoding that still runs is told to stop
     // and gives the samples back itself when it does, so closing never waits
     // for it (a worker may be loading the decoder's libraries or reading a cold
-    // disk); the next open collects the workers that have finished.
+    // disk); workers that have finished are collected here.
     void close() override;
     MusicMode mode() override;
 
