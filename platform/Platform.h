@@ -127,6 +127,8 @@ std::string savePath(const std::string& gamePath);
 // multimedia timer: the clock a real machine paces the game by. Its value at
 // start-up seeds the random numbers, so it differs from one launch to the next.
 std::uint32_t millisecondsSinceBoot();
+// The same clock to the nanosecond, not wrapping.
+std::uint64_t nanosecondsSinceBoot();
 
 // Named lock shared by every process of this user: an advisory lock on a file in
 // the runtime directory. Used by both backends.

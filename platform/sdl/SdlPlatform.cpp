@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 
 namespace zb {
 
@@ -19,6 +20,10 @@ namespace {
 
 // How long a window manager may take to make the window cover the screen.
 constexpr int kFullScreenWaitMs = 300;
+
+// Waits shorter than this end exactly when the millisecond clock turns.
+constexpr std::uint32_t kPreciseWaitMs = 1000;
+constexpr std::uint64_t kNsPerMs = 1'000'000;
 
 // The desktop part a window may use; the whole display when the system does not
 // say which part the taskbar takes.
@@ -213,7 +218,15 @@ bool SdlPlatform::init(std::string& error) {
         error = "SDL could not create the window: " + oneLine(SDL_GetError());
         return false;
     }
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+    // The frame is painted in memory; all that is left is to enlarge it by a
+    // whole factor, which the processor does in a fraction of a millisecond.
+    // A 3D driver costs more than it saves here: where the machine has no
+    // graphics card it renders in software through a compiler that alone takes
+    // 60 MB and a tenth of a second to load. SDL_RENDER_DRIVER in the
+    // environment still chooses another.
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (renderer_ == nullptr) {
         error = "SDL could not create a renderer: " + oneLine(SDL_GetError());
@@ -282,8 +295,24 @@ bool SdlPlatform::pollEvent(InputEvent& ev) {
 void SdlPlatform::waitEvent(std::uint32_t timeoutMs) {
     if (timeoutMs == 0 || !pending_.empty()) return;
     // A null event leaves whatever arrives in SDL's queue for pollEvent.
-    const auto t = static_cast<int>(std::min<std::uint32_t>(timeoutMs, INT_MAX));
-    SDL_WaitEventTimeout(nullptr, t);
+    if (timeoutMs >= kPreciseWaitMs) {
+        SDL_WaitEventTimeout(nullptr,
+                             static_cast<int>(std::min<std::uint32_t>(timeoutMs, INT_MAX)));
+        return;
+    }
+    // The game sees its time is up when the millisecond clock turns over. Whole
+    // milliseconds waited from inside one would overshoot by the part of it
+    // already gone - half a millisecond a step on average, one race step in
+    // forty. The wait ends when the clock turns instead.
+    const std::uint64_t start = nanosecondsSinceBoot();
+    const std::uint64_t until = (start / kNsPerMs + timeoutMs) * kNsPerMs;
+    const auto whole = static_cast<int>((until - start) / kNsPerMs);
+    if (whole > 0 && SDL_WaitEventTimeout(nullptr, whole) == 1) return; // input came
+    if (SDL_PollEvent(nullptr) == 1) return;
+    const std::uint64_t now = nanosecondsSinceBoot();
+    if (now >= until) return;
+    const timespec rest{0, static_cast<long>(until - now)};
+    nanosleep(&rest, nullptr);
 }
 
 void SdlPlatform::setCaption(const std::string& utf8) {
