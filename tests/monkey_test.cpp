@@ -29,7 +29,7 @@ namespace {
 // Events from each start. Every event is followed by a frame painted in full,
 // so the suite sends a few thousand; a soak sets ZB_MONKEY_EVENTS (20000 and
 // more) and plays the same seeds for as long as it asks.
-constexpr int kSuiteEventsPerStart = 2000;
+constexpr int kSuiteEventsPerStart = 5000;
 
 int eventsPerStart() {
     const char* asked = std::getenv("ZB_MONKEY_EVENTS");
