@@ -5,7 +5,10 @@
 #include "app/UnitMain.h"
 #include "platform/headless/HeadlessPlatform.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +32,18 @@ class GameFolder {
     std::filesystem::path dir_;
     std::filesystem::path oldCwd_;
 };
+
+// A whole file's bytes; empty when it cannot be read.
+using Bytes = std::vector<std::uint8_t>;
+inline Bytes readAll(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+inline void writeAll(const std::filesystem::path& p, const Bytes& bytes) {
+    std::ofstream(p, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
 
 // The game's generator written out again from its definition, so a test can
 // say where each draw must land without trusting the game's own copy.

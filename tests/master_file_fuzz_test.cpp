@@ -19,19 +19,6 @@ using namespace zb::test;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void writeAll(const fs::path& p, const Bytes& bytes) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
-Bytes readAll(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 bool shows(TForm1& f, const Picture& p, const std::string& file) {
     const ImagePtr want = f.LoadBmp(file);
     const ImagePtr& have = p.picture();

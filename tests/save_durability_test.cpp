@@ -26,19 +26,6 @@ using namespace zb::test;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes readAll(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void writeAll(const fs::path& p, const Bytes& bytes) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
-
 fs::path slotFile(int n) {
     return fs::path("dat") / ("save0" + std::to_string(n) + ".bin");
 }

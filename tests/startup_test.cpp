@@ -13,15 +13,7 @@ namespace fs = std::filesystem;
 using namespace zb;
 using zb::test::Game;
 using zb::test::GameFolder;
-
-namespace {
-
-std::vector<std::uint8_t> readAll(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
+using zb::test::readAll;
 
 TEST(Startup, SecondCopyEndsSilently) {
     GameFolder folder;
