@@ -7,10 +7,22 @@
 #include "tests/GameHarness.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
+
 #include <array>
 #include <vector>
 
 namespace zb::test {
+
+// A fresh game in a fresh folder with a fixed random seed, for the race tests.
+class SeededGameTest : public ::testing::Test {
+  protected:
+    GameFolder folder;
+    Game g;
+    TForm1& f = g.f();
+
+    void SetUp() override { f.random.seed = 12345; }
+};
 
 // Rival, version and weather as the map would choose them; backgrounds and the
 // rain points as the map would set them; the message frame starts to slide.

@@ -20,14 +20,8 @@ using zb::test::runUntil;
 
 namespace {
 
-class TwoButtons : public ::testing::Test {
+class TwoButtons : public zb::test::SeededGameTest {
   protected:
-    GameFolder folder;
-    Game g;
-    TForm1& f = g.f();
-
-    void SetUp() override { f.random.seed = 12345; }
-
     void clickOn(const Control& c) {
         g.click(c.formLeft() + c.width / 2, c.formTop() + c.height / 2);
     }

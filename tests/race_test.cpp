@@ -14,14 +14,8 @@ using zb::test::runUntil;
 
 namespace {
 
-class RaceTest : public ::testing::Test {
+class RaceTest : public zb::test::SeededGameTest {
   protected:
-    GameFolder folder;
-    Game g;
-    TForm1& f = g.f();
-
-    void SetUp() override { f.random.seed = 12345; }
-
     // Sets up a race and runs it to the "go".
     void toGo(int machine = 18, int version = 1, int weather = 0) {
         prepareRace(f, machine, version, weather);
