@@ -10,8 +10,21 @@ namespace zb {
 bool altKeyDown = false;
 bool fullScreenActive = false;
 
+namespace {
+// What init reads before the title is shown, in the order it reads them.
+std::vector<std::string> startUpBitmaps() {
+    std::vector<std::string> paths{"img\\title.bmp", "img\\map1.bmp"};
+    for (int n = 1; n <= 3; ++n)
+        paths.push_back("img\\PIZZA" + std::to_string(n) + ".bmp");
+    for (int i = 1; i <= 20; ++i)
+        paths.push_back("img\\icon_" + TForm1::getTwoDigitString(i) + ".bmp");
+    return paths;
+}
+} // namespace
+
 TForm1::TForm1(Application& application)
-    : Form("Form1"), app(application), platform(application.platform()) {
+    : Form("Form1"), app(application), platform(application.platform()),
+      startBitmaps_(startUpBitmaps()) {
     colour = rgb(10, 10, 10);
     font = FontSpec{"ＭＳ Ｐゴシック", 12, false};
     width = 514;

@@ -12,7 +12,7 @@ constexpr int kBackImages = 16;
 
 ImagePtr TForm1::LoadBmp(const std::string& gamePath) {
     if (fatalShown_) return nullptr; // the game is already ending
-    ImagePtr img = loadImageFile(nativePath(gamePath));
+    ImagePtr img = startBitmaps_.take(gamePath);
     if (!img) fatalImage(gamePath);
     return img;
 }

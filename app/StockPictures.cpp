@@ -32,9 +32,10 @@
 //   136 x 38, flying 106 x 40, rainPict 514 x 100, wIconSunny/Rainy/Windy/No
 //   18 x 18, weatherBack 36 x 22 (solid)
 // and the shop's, drawn in shop/ShopPictures.cpp: itemBack1, itemBack2 515 x 272
-// (solid), legend 92 x 16;
-// the story's, drawn in story/ScenePictures.cpp: facePHMS1..4 100 x 100 (solid),
-// the portraits of the pizza hero's unmasking;
+// (solid, painted when the shop or the setting screen first opens), legend
+// 92 x 16;
+// the story's, drawn in story/ScenePictures.cpp: facePHMS1..4 100 x 100 (solid,
+// painted when first shown), the portraits of the pizza hero's unmasking;
 // and the driving school's, drawn in school/SchoolPictures.cpp: tutorBack
 // 230 x 130 (solid), tutorCircle1..3 40 x 40.
 //
@@ -405,7 +406,7 @@ StockPictures::StockPictures() {
         p["icNoise" + std::to_string(i)] = noiseFrame(i);
     drawRacePictures(p);
     paintResultPicturesLater(*this);
-    drawShopPictures(p);
+    drawShopPictures(*this);
     drawScenePictures(*this);
     drawSchoolPictures(p);
 }

@@ -14,6 +14,7 @@
 
 #include "app/FormControls.h"
 #include "app/Random.h"
+#include "app/BitmapPrefetch.h"
 #include "app/StockPictures.h"
 #include "map/MapState.h"
 #include "race/RaceState.h"
@@ -52,6 +53,13 @@ class TForm1 : public Form, public FormControls {
 
     Application& app;
     Platform& platform;
+
+  private:
+    // Declared before the stock pictures: the bitmaps the title needs are read
+    // on a thread of their own while those are painted.
+    BitmapPrefetch startBitmaps_;
+
+  public:
     StockPictures stock;
     Random random;
 

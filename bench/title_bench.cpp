@@ -39,4 +39,24 @@ void BM_CreateGameForm(benchmark::State& state) {
 }
 BENCHMARK(BM_CreateGameForm)->Unit(benchmark::kMillisecond);
 
+
+void BM_PaintStockPictures(benchmark::State& state) {
+    // The part of the form's start-up that paints the pictures drawn by code.
+    for (auto _ : state) {
+        zb::StockPictures stock;
+        benchmark::DoNotOptimize(&stock);
+    }
+}
+BENCHMARK(BM_PaintStockPictures)->Unit(benchmark::kMillisecond);
+
+void BM_ReadStartBitmaps(benchmark::State& state) {
+    // The bitmaps the form reads before its title is shown.
+    std::filesystem::current_path(ZB_GAME_DIR);
+    for (auto _ : state) {
+        for (const char* f : {"img/title.bmp", "img/map1.bmp", "img/PIZZA1.bmp", "img/icon_01.bmp"})
+            benchmark::DoNotOptimize(zb::loadImageFile(f));
+    }
+}
+BENCHMARK(BM_ReadStartBitmaps)->Unit(benchmark::kMillisecond);
+
 } // namespace

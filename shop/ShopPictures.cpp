@@ -158,10 +158,10 @@ ImagePtr legend() {
 
 } // namespace
 
-void drawShopPictures(std::map<std::string, ImagePtr>& p) {
-    p["itemBack1"] = shopBack();
-    p["itemBack2"] = settingBack();
-    p["legend"] = legend();
+void drawShopPictures(StockPictures& stock) {
+    stock.paintLater("itemBack1", shopBack);
+    stock.paintLater("itemBack2", settingBack);
+    stock.paintLater("legend", legend);
 }
 
 } // namespace zb

@@ -198,6 +198,25 @@ TEST(Startup, ResetToTheTitleClearsProgressButKeepsStamps) {
     EXPECT_TRUE(f.newGameButton->visible);
 }
 
+// The title's pictures are read ahead while the form is made; that reading is
+// handed over once, and a later return to the title reads the files as they
+// are then.
+TEST(Startup, ReturningToTheTitleReadsItsPicturesAgain) {
+    GameFolder folder;
+    Game g;
+    TForm1& f = g.f();
+    ASSERT_TRUE(folder.putPicture("title.bmp", 514, 385, 0x203040));
+    f.gameOverToTitle();
+    EXPECT_TRUE(g.platform.messages.empty());
+    ASSERT_TRUE(f.backImg->picture());
+    EXPECT_EQ(f.backImg->picture()->at(100, 100), 0x203040u);
+
+    fs::remove("img/map1.bmp");
+    f.gameOverToTitle();
+    ASSERT_EQ(g.platform.messages.size(), 1u);
+    EXPECT_EQ(g.platform.messages[0], "img\\map1.bmp" + std::string("の読み込みに失敗しました"));
+}
+
 TEST(Shell, TwoDigitStrings) {
     EXPECT_EQ(TForm1::getTwoDigitString(7), "07");
     EXPECT_EQ(TForm1::getTwoDigitString(0), "00");
