@@ -24,6 +24,8 @@ constexpr int kFullScreenWaitMs = 300;
 // Waits shorter than this end exactly when the millisecond clock turns.
 constexpr std::uint32_t kPreciseWaitMs = 1000;
 constexpr std::uint64_t kNsPerMs = 1'000'000;
+// How often a wait on a driver that cannot wait for input looks for some.
+constexpr std::uint64_t kIdlePollNs = 20 * kNsPerMs;
 
 // The desktop part a window may use; the whole display when the system does not
 // say which part the taskbar takes.
@@ -209,6 +211,8 @@ bool SdlPlatform::init(std::string& error) {
         error = "SDL found only its \"" + std::string(driver) + "\" video driver";
         return false;
     }
+    driverWaits_ = driver == nullptr ||
+                   (SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0);
 
     // Hidden until the first frame, so a message shown at start does not come
     // with an empty window.
@@ -294,6 +298,21 @@ bool SdlPlatform::pollEvent(InputEvent& ev) {
 
 void SdlPlatform::waitEvent(std::uint32_t timeoutMs) {
     if (timeoutMs == 0 || !pending_.empty()) return;
+    if (!driverWaits_) {
+        // SDL waits on these drivers by looking for input every millisecond,
+        // which keeps a still title busy. Nothing but a quit can come from them:
+        // look every 20 ms, and still end on the millisecond the wait is over.
+        const std::uint64_t until = (nanosecondsSinceBoot() / kNsPerMs + timeoutMs) * kNsPerMs;
+        for (;;) {
+            if (SDL_PollEvent(nullptr) == 1) return;
+            const std::uint64_t now = nanosecondsSinceBoot();
+            if (now >= until) return;
+            const std::uint64_t nap = std::min(until - now, kIdlePollNs);
+            const timespec rest{static_cast<time_t>(nap / 1'000'000'000),
+                                static_cast<long>(nap % 1'000'000'000)};
+            nanosleep(&rest, nullptr);
+        }
+    }
     // A null event leaves whatever arrives in SDL's queue for pollEvent.
     if (timeoutMs >= kPreciseWaitMs) {
         SDL_WaitEventTimeout(nullptr,

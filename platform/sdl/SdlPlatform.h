@@ -80,6 +80,7 @@ class SdlPlatform : public Platform {
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     bool videoStarted_ = false;
+    bool driverWaits_ = true; // false for SDL's drivers that draw nowhere
     bool shown_ = false;
     bool fullScreen_ = false;
 
