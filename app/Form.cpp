@@ -11,13 +11,15 @@ bool altKeyDown = false;
 bool fullScreenActive = false;
 
 namespace {
-// What init reads before the title is shown, in the order it reads them.
+// What init reads before the title is shown, in the order it reads them; then
+// the road, which the first race would otherwise read in the step it starts in.
 std::vector<std::string> startUpBitmaps() {
     std::vector<std::string> paths{"img\\title.bmp", "img\\map1.bmp"};
     for (int n = 1; n <= 3; ++n)
         paths.push_back("img\\PIZZA" + std::to_string(n) + ".bmp");
     for (int i = 1; i <= 20; ++i)
         paths.push_back("img\\icon_" + TForm1::getTwoDigitString(i) + ".bmp");
+    paths.push_back("img\\road.bmp");
     return paths;
 }
 } // namespace
