@@ -13,7 +13,6 @@ namespace zb {
 
 class BitmapPrefetch {
   public:
-    BitmapPrefetch() = default;
     // Starts reading these game paths ("img\\title.bmp") in order.
     explicit BitmapPrefetch(std::vector<std::string> gamePaths);
     // Waits for the reading to end, if it still runs.

@@ -12,9 +12,9 @@
 //   shop/    parts shop, equipment and the setting screen
 //   school/  the driving school
 
+#include "app/BitmapPrefetch.h"
 #include "app/FormControls.h"
 #include "app/Random.h"
-#include "app/BitmapPrefetch.h"
 #include "app/StockPictures.h"
 #include "map/MapState.h"
 #include "race/RaceState.h"
