@@ -5,11 +5,55 @@
 #include "data/UnitConst.h"
 #include "tests/RaceHarness.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
 namespace zb::test {
+
+// One click on a scene's background, once the scene takes one: the window has
+// stopped shaking and, on the race screen, the riders have arrived. No click
+// when the screen changes meanwhile.
+inline void advanceScene(Game& g) {
+    TForm1& f = g.f();
+    const std::uint8_t mode = f.screenMode;
+    runUntil(
+        g,
+        [&] {
+            return f.screenMode != mode ||
+                   (!f.scene.mesShaking && (mode != 4 || f.isEventMoveDone()));
+        },
+        30000);
+    if (f.screenMode == mode) g.click(250, 60); // clear of the portrait, choices and riders
+}
+
+// The story as it stands when the scene with flag `first` is the next to play:
+// every flag before it recorded, but those named in `notYet`.
+inline void storyUpTo(TForm1& f, StoryFlag first, std::initializer_list<StoryFlag> notYet = {}) {
+    for (int s = 0; s < first; ++s)
+        if (s != spare2010) f.flag(static_cast<StoryFlag>(s)) = 1;
+    for (StoryFlag s : notYet)
+        f.flag(s) = 0;
+}
+
+// "ニューゲーム", then the record set up so far in place of the new one (as a
+// loaded slot puts it), and the map.
+inline void startOnMap(Game& g) {
+    TForm1& f = g.f();
+    const ProgressRecord story = f.rec;
+    g.click(f.newGameButton->formLeft() + 5, f.newGameButton->formTop() + 5);
+    f.rec = story;
+    f.setPoints(f.rec.points);
+    f.setItemList();
+    f.setOwnItemList();
+    f.equipItem();
+    f.setMax();
+    f.eventToMap();
+    ASSERT_EQ(f.screenMode, 2);
+}
 
 // The control shows the picture of that file.
 inline bool shows(TForm1& f, const Picture& p, const std::string& file) {

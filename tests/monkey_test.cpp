@@ -296,50 +296,17 @@ class MonkeyTest : public ::testing::Test {
         EXPECT_GE(monkey.events, events);
     }
 
-    // The story up to the scene whose flag is `first`: every flag before it set.
-    void storyUpTo(StoryFlag first) {
-        for (int s = 0; s < first; ++s)
-            if (s != spare2010) f.flag(static_cast<StoryFlag>(s)) = 1;
-    }
-
-    // "ニューゲーム", then the story set so far in place of the new one, as a
-    // loaded slot puts it, and the map.
-    void startOnMap() {
-        const ProgressRecord story = f.rec;
-        g.click(f.newGameButton->formLeft() + 5, f.newGameButton->formTop() + 5);
-        f.rec = story;
-        f.setPoints(f.rec.points);
-        f.setItemList();
-        f.setOwnItemList();
-        f.equipItem();
-        f.setMax();
-        f.eventToMap();
-        ASSERT_EQ(f.screenMode, 2);
-    }
-
     // The opening played and a fortune in points, on the map.
     void openingDoneWithManyPoints() {
-        storyUpTo(doneStreet1);
+        storyUpTo(f, doneStreet1);
         f.rec.points = 3000000;
-        startOnMap();
+        startOnMap(g);
     }
 
-    // One click on the scene once it takes one.
-    void advance() {
-        const std::uint8_t mode = f.screenMode;
-        runUntil(
-            g,
-            [&] {
-                return f.screenMode != mode ||
-                       (!f.scene.mesShaking && (mode != 4 || f.isEventMoveDone()));
-            },
-            30000);
-        if (f.screenMode == mode) g.click(250, 60);
-    }
     void advanceTo(int mode) {
         for (int i = 0;
              i < 200 && f.screenMode != mode && (f.screenMode == 4 || f.screenMode == 13); ++i)
-            advance();
+            advanceScene(g);
         ASSERT_EQ(f.screenMode, mode);
     }
 };
@@ -356,7 +323,7 @@ TEST_F(MonkeyTest, FromTheMapWithTheOpeningDoneAndManyPoints) {
 
 TEST_F(MonkeyTest, FromARace) {
     // A street race after the opening, the way the map prepares one.
-    storyUpTo(doneStreet1);
+    storyUpTo(f, doneStreet1);
     f.rec.points = 3000000;
     prepareRace(f, 19, 4, 1);
     ASSERT_TRUE(runUntil(
@@ -381,24 +348,24 @@ TEST_F(MonkeyTest, FromTheSchool) {
 // The three questions scenes ask: ready for the stadium (18), why race at the
 // port (19), after サチ before the final (20).
 TEST_F(MonkeyTest, FromAChoiceInAScene) {
-    storyUpTo(doneChallenge1);
-    startOnMap();
+    storyUpTo(f, doneChallenge1);
+    startOnMap(g);
     ASSERT_EQ(enterFromMap(g, kStadium), "");
     advanceTo(18);
     letLoose(6, eventsPerStart() / 3);
 }
 
 TEST_F(MonkeyTest, FromTheChoiceAtThePort) {
-    storyUpTo(donePort2);
-    startOnMap();
+    storyUpTo(f, donePort2);
+    startOnMap(g);
     ASSERT_EQ(enterFromMap(g, 11), "");
     advanceTo(19);
     letLoose(7, eventsPerStart() / 3);
 }
 
 TEST_F(MonkeyTest, FromTheChoiceBeforeTheFinal) {
-    storyUpTo(doneChallenge18);
-    startOnMap();
+    storyUpTo(f, doneChallenge18);
+    startOnMap(g);
     ASSERT_EQ(enterFromMap(g, kStadium), "");
     advanceTo(18);
     choose(g, 1);

@@ -59,13 +59,8 @@ struct Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // The story as it stands when the scene with flag `first` is the next to
-    // play: every flag before it recorded, but those named in `notYet`.
     void storyUpTo(StoryFlag first, std::initializer_list<StoryFlag> notYet = {}) {
-        for (int s = 0; s < first; ++s)
-            if (s != spare2010) f.flag(static_cast<StoryFlag>(s)) = 1;
-        for (StoryFlag s : notYet)
-            f.flag(s) = 0;
+        test::storyUpTo(f, first, notYet);
     }
 
     // Parts the player has bought and fitted by then.
@@ -79,35 +74,14 @@ struct Session {
         f.setMax();
     }
 
-    // ニューゲーム, the record of the story set up so far in place of the new
-    // one (as a loaded slot puts it), and the map.
     void startOnMap() {
-        const ProgressRecord story = f.rec;
-        g.click(f.newGameButton->formLeft() + 5, f.newGameButton->formTop() + 5);
-        f.rec = story;
-        f.setOwnItemList();
-        f.equipItem();
-        f.setMax();
-        f.eventToMap();
-        ASSERT_EQ(f.screenMode, 2);
+        test::startOnMap(g);
         played.clear();
     }
 
     void enter(int place) { ASSERT_EQ(enterFromMap(g, place), ""); }
 
-    // One click on the scene, once it takes one: the window has stopped
-    // shaking and, on the race screen, the riders have arrived.
-    void advance() {
-        const std::uint8_t mode = f.screenMode;
-        runUntil(
-            g,
-            [&] {
-                return f.screenMode != mode ||
-                       (!f.scene.mesShaking && (mode != 4 || f.isEventMoveDone()));
-            },
-            30000);
-        if (f.screenMode == mode) g.click(kSceneX, kSceneY);
-    }
+    void advance() { advanceScene(g); }
 
     // Clicks on while the screen stays a scene screen and the condition does
     // not hold; the scene screens are 4 and 13.

@@ -24,6 +24,11 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+Bytes bytesOf(const ProgressRecord& r) {
+    const RecordBytes b = encodeRecord(r);
+    return {b.begin(), b.end()};
+}
+
 // A slot as a game well under way leaves it.
 Bytes playedSlot() {
     ProgressRecord r;
@@ -37,17 +42,26 @@ Bytes playedSlot() {
     r.savedEyeTop = 96;
     r.points = 4321;
     r.winCount = 5;
-    const RecordBytes b = encodeRecord(r);
-    return {b.begin(), b.end()};
-}
-
-Bytes bytesOf(const ProgressRecord& r) {
-    const RecordBytes b = encodeRecord(r);
-    return {b.begin(), b.end()};
+    return bytesOf(r);
 }
 
 std::string failIf(bool bad, const std::string& what) {
     return bad ? what + "\n" : std::string();
+}
+
+// A portable copy as a player unpacks it, in a folder of theirs: the installed
+// pictures (linked) beside the game.
+fs::path unpackCopy(const ScratchInstall& in, const std::string& name) {
+    const fs::path copy = in.playerFolder(name);
+    fs::create_directory_symlink(in.dataDir() / "img", copy / "img");
+    return copy;
+}
+
+// In the player's process: the copy's dat/ with a played slot 1 in it. What
+// went wrong, or nothing.
+std::string putPlayedSlot(const fs::path& copy) {
+    fs::create_directory(copy / "dat");
+    return writeFile(copy / "dat/save01.bin", playedSlot()) ? "" : "cannot put slot 1";
 }
 
 std::string tidy(const fs::path& p) {
@@ -139,12 +153,9 @@ TEST(PortableCopy, SavesBesideItsPicturesWhileItsFolderCanBeWritten) {
     const ScratchInstall& in = theInstall();
     ASSERT_TRUE(in.ok()) << in.log();
     const fs::path home = in.playerFolder("home-portable");
-    const fs::path copy = in.playerFolder("portable");
-    fs::create_directory_symlink(in.dataDir() / "img", copy / "img");
+    const fs::path copy = unpackCopy(in, "portable");
     const std::string report = asPlayer([&] {
-        fs::create_directory(copy / "dat");
-        if (!writeFile(copy / "dat/save01.bin", playedSlot()))
-            return std::string("cannot put slot 1");
+        if (std::string why = putPlayedSlot(copy); !why.empty()) return why;
         GameFolders found;
         std::string bad = startAsPlayer(home, copy, found);
         bad += failIf(found.data != tidy(copy) || found.saves != tidy(copy),
@@ -163,12 +174,9 @@ TEST(PortableCopy, ThatCannotBeWrittenSavesInThePlayersFolder) {
     const ScratchInstall& in = theInstall();
     ASSERT_TRUE(in.ok()) << in.log();
     const fs::path home = in.playerFolder("home-readonly");
-    const fs::path copy = in.playerFolder("readonly");
-    fs::create_directory_symlink(in.dataDir() / "img", copy / "img");
+    const fs::path copy = unpackCopy(in, "readonly");
     const std::string report = asPlayer([&] {
-        fs::create_directory(copy / "dat");
-        if (!writeFile(copy / "dat/save01.bin", playedSlot()))
-            return std::string("cannot put slot 1");
+        if (std::string why = putPlayedSlot(copy); !why.empty()) return why;
         ::chmod((copy / "dat").c_str(), 0555);
         ::chmod(copy.c_str(), 0555);
         GameFolders found;
@@ -192,12 +200,9 @@ TEST(SaveFailure, APlayersFolderThatCannotBeMadeKeepsTheOldSlot) {
     const ScratchInstall& in = theInstall();
     ASSERT_TRUE(in.ok()) << in.log();
     const fs::path home = in.playerFolder("home-unmade");
-    const fs::path copy = in.playerFolder("readonly-unmade");
-    fs::create_directory_symlink(in.dataDir() / "img", copy / "img");
+    const fs::path copy = unpackCopy(in, "readonly-unmade");
     const std::string report = asPlayer([&] {
-        fs::create_directory(copy / "dat");
-        if (!writeFile(copy / "dat/save01.bin", playedSlot()))
-            return std::string("cannot put slot 1");
+        if (std::string why = putPlayedSlot(copy); !why.empty()) return why;
         ::chmod((copy / "dat").c_str(), 0555);
         // The data home lies under a file: no folder can be made there.
         if (!writeFile(home / "data", {1})) return std::string("cannot put the file");
