@@ -82,13 +82,15 @@ std::string startAsPlayer(const fs::path& home, const fs::path& exeDir, GameFold
     return {};
 }
 
-// Loads slot 1 from the title, saves slot 2 from the map; returns what went wrong.
-std::string loadOneSaveTwo(Game& g, const std::string& savedMessage) {
+// Loads slot 1 from the title, plays on and saves into `slot` from the map; the
+// menu must answer savedMessage. Returns what went wrong.
+std::string loadOneSaveTo(Game& g, int slot, const std::string& savedMessage) {
     openLoadMenu(g);
     chooseSlot(g, 1);
     if (g.f().screenMode != 2) return "slot 1 did not load: " + g.f().line1->caption();
+    g.f().rec.points = 99999; // played on since the load
     pressSaveButton(g);
-    chooseSlot(g, 2);
+    chooseSlot(g, slot);
     return failIf(g.f().line1->caption() != savedMessage,
                   "the menu says \"" + g.f().line1->caption() + "\"");
 }
@@ -137,7 +139,7 @@ TEST(InstalledGame, SavesASlotThroughTheMenuIntoThePlayersFolder) {
         const fs::path dat = home / "data/zirubo/dat";
         if (!writeFile(dat / "save01.bin", playedSlot())) return std::string("cannot put slot 1");
         Game g;
-        bad += loadOneSaveTwo(g, "スロット 2 にセーブしました");
+        bad += loadOneSaveTo(g, 2, "スロット 2 にセーブしました");
         const Bytes slot = readFile(dat / "save02.bin");
         bad += failIf(slot.size() != 232, "slot 2 holds " + std::to_string(slot.size()) + " bytes");
         bad += failIf(slot != bytesOf(g.f().rec), "slot 2 is not the game's record");
@@ -161,7 +163,7 @@ TEST(PortableCopy, SavesBesideItsPicturesWhileItsFolderCanBeWritten) {
         bad += failIf(found.data != tidy(copy) || found.saves != tidy(copy),
                       "folders " + found.data + " and " + found.saves);
         Game g;
-        bad += loadOneSaveTwo(g, "スロット 2 にセーブしました");
+        bad += loadOneSaveTo(g, 2, "スロット 2 にセーブしました");
         bad += failIf(readFile(copy / "dat/save02.bin") != bytesOf(g.f().rec),
                       "slot 2 is not beside the pictures");
         bad += failIf(fs::exists(home / "data/zirubo"), "a player's folder was made");
@@ -187,7 +189,7 @@ TEST(PortableCopy, ThatCannotBeWrittenSavesInThePlayersFolder) {
         if (!writeFile(home / "data/zirubo/dat/save01.bin", playedSlot()))
             return bad + "cannot carry slot 1 over";
         Game g;
-        bad += loadOneSaveTwo(g, "スロット 2 にセーブしました");
+        bad += loadOneSaveTo(g, 2, "スロット 2 にセーブしました");
         bad += failIf(readFile(home / "data/zirubo/dat/save02.bin") != bytesOf(g.f().rec),
                       "slot 2 is not in the player's folder");
         bad += failIf(listFiles(copy / "dat").size() != 1, "the read-only copy was written");
@@ -209,14 +211,7 @@ TEST(SaveFailure, APlayersFolderThatCannotBeMadeKeepsTheOldSlot) {
         GameFolders found;
         std::string bad = startAsPlayer(home, copy, found);
         Game g;
-        openLoadMenu(g);
-        chooseSlot(g, 1); // the copy's own slots still load
-        if (g.f().screenMode != 2) return bad + "slot 1 did not load";
-        g.f().rec.points = 99999;
-        pressSaveButton(g);
-        chooseSlot(g, 1);
-        bad += failIf(g.f().line1->caption() != "セーブできませんでした",
-                      "the menu says \"" + g.f().line1->caption() + "\"");
+        bad += loadOneSaveTo(g, 1, "セーブできませんでした"); // the copy's own slots still load
         bad += failIf(readFile(copy / "dat/save01.bin") != playedSlot(), "slot 1 changed");
         bad += failIf(listFiles(copy / "dat").size() != 1, "the read-only copy was written");
         return bad;
@@ -238,14 +233,7 @@ TEST(SaveFailure, APlayersFolderThatCannotBeWrittenKeepsTheOldSlot) {
         ::chmod((dat / "save01.bin").c_str(), 0444);
         ::chmod((dat / "data.bin").c_str(), 0444);
         ::chmod(dat.c_str(), 0555);
-        openLoadMenu(g);
-        chooseSlot(g, 1);
-        if (g.f().screenMode != 2) return bad + "slot 1 did not load";
-        g.f().rec.points = 99999;
-        pressSaveButton(g);
-        chooseSlot(g, 1);
-        bad += failIf(g.f().line1->caption() != "セーブできませんでした",
-                      "the menu says \"" + g.f().line1->caption() + "\"");
+        bad += loadOneSaveTo(g, 1, "セーブできませんでした");
         bad += failIf(readFile(dat / "save01.bin") != playedSlot(), "slot 1 changed");
         bad += failIf(readFile(dat / "data.bin") != master, "the master file changed");
         bad += failIf(master.size() != 1025, "no master file from the first start");
